@@ -1,0 +1,104 @@
+#pragma once
+// The camera-path engine: the path, the two strategies built over it, playback, and the
+// whole-path operations. Its operations are defined by subject:
+//   core/DollyCam.cpp          snapshots, activation, strategy rebuilds, path cache
+//   core/DollyCamPlayback.cpp  Apply and the arc-length table
+//   storage/PathFile.cpp       SavePath, LoadPath
+//   storage/PresetLibrary.cpp  the preset library
+//   tools/PathTransforms.cpp   mirror, scale, rotate, reverse, smooth
+//
+// Every change to `snapshots` must be followed by UpdateLocationStrategy() and then
+// UpdateRotationStrategy(): strategies hold their own copy of the path.
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/CameraPose.h"
+#include "core/CameraSnapshot.h"
+#include "core/IGameApplier.h"
+#include "core/PresetEntry.h"
+#include "corvane/wrappers/CVarManagerWrapper.h"
+#include "corvane/wrappers/CanvasWrapper.h"
+#include "corvane/wrappers/GameWrapper.h"
+
+class InterpStrategy;
+
+class DollyCam {
+public:
+    DollyCam(std::shared_ptr<GameWrapper> gameWrapper,
+             std::shared_ptr<CVarManagerWrapper> cvarManager,
+             std::shared_ptr<IGameApplier> gameApplier);
+
+    // --- Snapshots and activation ---------------------------------------------------------
+    // Builds a snapshot from the live replay camera; stores it (and rebuilds) when save is
+    // true. Outside a replay it returns the default snapshot and stores nothing.
+    CameraSnapshot TakeSnapshot(bool save);
+    // A copy of the waypoint keyed by frame, or the default snapshot.
+    CameraSnapshot GetSnapshot(int frame);
+    // Removes the index-th waypoint in frame order, counting from 1.
+    void DeleteSnapshot(int index);
+    void Activate();
+    void Deactivate();
+
+    // --- Strategies -------------------------------------------------------------------------
+    std::shared_ptr<InterpStrategy> CreateInterpStrategy(int mode);
+    void UpdateLocationStrategy();
+    void UpdateRotationStrategy();
+    void UpdateSameStrategyMode();
+    void RebuildPathCache();
+
+    // --- Playback ----------------------------------------------------------------------------
+    void Apply();
+    void RebuildArcLengthTable();
+
+    // --- Path files --------------------------------------------------------------------------
+    void SavePath(const std::string& directory, const std::string& filename);
+    void LoadPath(const std::string& directory, const std::string& filename);
+
+    // --- Preset library ----------------------------------------------------------------------
+    std::filesystem::path GetPresetDirectory();
+    void LoadPresetIndex();
+    void SavePresetIndex();
+    bool SavePreset(const std::string& name, const std::vector<std::string>& tags);
+    bool LoadPreset(const std::string& name);
+    bool DeletePreset(const std::string& name);
+    std::vector<PresetEntry> ListPresets();
+
+    // --- Whole-path transforms ----------------------------------------------------------------
+    void MirrorPath(int axis, bool mirrorRotation);
+    void OffsetPath(float x, float y, float z);
+    void ScalePath(float factor);
+    void RotatePath(float rx, float ry, float rz); // degrees
+    void ReversePath();
+    void SmoothPath();
+
+    // --- State -------------------------------------------------------------------------------
+    std::shared_ptr<SnapshotMap> snapshots;
+    std::shared_ptr<GameWrapper> gameWrapper;
+    std::shared_ptr<CVarManagerWrapper> cvarManager;
+    std::shared_ptr<IGameApplier> gameApplier;
+    std::shared_ptr<InterpStrategy> locationStrategy;
+    std::shared_ptr<InterpStrategy> rotationStrategy;
+    // One sample of the location strategy per replay frame, for the overlay.
+    std::shared_ptr<SnapshotMap> pathCache;
+    // The location and rotation interp modes are equal (0 and 3 are not).
+    bool sameStrategyMode = false;
+    bool isActive = false;
+    bool showPath = false;
+    bool showFrameNumbers = false;
+    int lockTarget = 0; // 0 none, 1 ball, 2 car
+    int lockCarIndex = 0;
+    bool softFollow = false;
+    float softFollowTension = 5.0f;
+    Vector softFollowPosition;
+    bool softFollowPrimed = false;
+    int frameShift = 0; // replay frames; a positive shift evaluates an earlier frame
+    bool speedNormalisation = false;
+    // (s, t): normalised arc length from the first waypoint, and the path time in seconds at
+    // which it is reached. 2001 entries when built, empty otherwise.
+    std::vector<std::pair<float, float>> arcLengthTable;
+    std::vector<PresetEntry> presetIndex;
+};

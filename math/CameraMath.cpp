@@ -1,0 +1,72 @@
+#include "math/CameraMath.h"
+
+#include <cmath>
+
+namespace Quorvel::Math {
+
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+constexpr double kUnitsToRadiansExact = kPi / 32768.0;
+
+double Dot(const Vec3d& a, const Vec3d& b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+
+Vec3d ToVec3d(const Vector& v) {
+    return {v.X, v.Y, v.Z};
+}
+
+Vec3d Subtract(const Vec3d& a, const Vec3d& b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+
+} // namespace
+
+CameraBasis MakeCameraBasis(double pitch, double yaw, double roll) {
+    const double p = pitch * kUnitsToRadiansExact;
+    const double y = yaw * kUnitsToRadiansExact;
+    const double r = roll * kUnitsToRadiansExact;
+    const double cp = std::cos(p), sp = std::sin(p);
+    const double cy = std::cos(y), sy = std::sin(y);
+    const double cr = std::cos(r), sr = std::sin(r);
+
+    CameraBasis basis;
+    basis.forward = {cp * cy, cp * sy, sp};
+    // Unrolled right and up: with no roll, right is horizontal and up tilts with the pitch.
+    const Vec3d right0 = {-sy, cy, 0.0};
+    const Vec3d up0 = {-sp * cy, -sp * sy, cp};
+    basis.right = {right0.x * cr + up0.x * sr, right0.y * cr + up0.y * sr,
+                   right0.z * cr + up0.z * sr};
+    basis.up = {up0.x * cr - right0.x * sr, up0.y * cr - right0.y * sr, up0.z * cr - right0.z * sr};
+    return basis;
+}
+
+bool IsInFront(const Vector& cameraLocation, const Rotator& cameraRotation, const Vector& point) {
+    const Vec3d d = Subtract(ToVec3d(point), ToVec3d(cameraLocation));
+    const double length = std::sqrt(Dot(d, d));
+    if (!(length > 0.0))
+        return false;
+    const CameraBasis basis = MakeCameraBasis(cameraRotation.Pitch, cameraRotation.Yaw, 0.0);
+    return Dot(d, basis.forward) / length > 0.0;
+}
+
+Projection ProjectToCanvas(const POV& camera, const Vector& point, int width, int height) {
+    Projection result;
+    const CameraBasis basis =
+        MakeCameraBasis(camera.rotation.Pitch, camera.rotation.Yaw, camera.rotation.Roll);
+    const Vec3d d = Subtract(ToVec3d(point), ToVec3d(camera.location));
+    const double depth = Dot(d, basis.forward);
+    const double fov = camera.fov > 0.0f && camera.fov < 180.0f ? camera.fov : 90.0;
+    const double halfWidth = width * 0.5;
+    const double halfHeight = height * 0.5;
+    const double focal = halfWidth / std::tan(fov * 0.5 * kPi / 180.0);
+    result.inFront = depth > 0.0;
+    if (!result.inFront)
+        return result;
+    result.x = halfWidth + Dot(d, basis.right) / depth * focal;
+    result.y = halfHeight - Dot(d, basis.up) / depth * focal;
+    return result;
+}
+
+} // namespace Quorvel::Math

@@ -1,0 +1,37 @@
+#pragma once
+// The camera's basis and the tests built on it, shared by the overlay and the host.
+// Rotations are in rotator units (65536 a turn); the basis is in world space, Z up.
+
+#include "corvane/wrappers/WrapperStructs.h"
+
+namespace Quorvel::Math {
+
+struct Vec3d {
+    double x = 0.0, y = 0.0, z = 0.0;
+};
+
+struct CameraBasis {
+    Vec3d forward; // where the camera looks
+    Vec3d right;   // to the right of the image
+    Vec3d up;      // to the top of the image
+};
+
+// Pitch, yaw and roll given in rotator units.
+CameraBasis MakeCameraBasis(double pitch, double yaw, double roll);
+
+// The in-front test: the unit vector from the camera to the point has a positive dot product
+// with the camera's forward vector (cos p cos y, cos p sin y, sin p). A point at the camera's
+// own location is not in front.
+bool IsInFront(const Vector& cameraLocation, const Rotator& cameraRotation, const Vector& point);
+
+struct Projection {
+    bool inFront = false; // false: the point is behind the camera (or on it) and x, y mean nothing
+    double x = 0.0;       // canvas pixels from the left edge
+    double y = 0.0;       // canvas pixels from the top edge (Y down)
+};
+
+// Perspective projection onto a canvas of width x height pixels with a horizontal field of
+// view in degrees.
+Projection ProjectToCanvas(const POV& camera, const Vector& point, int width, int height);
+
+} // namespace Quorvel::Math
