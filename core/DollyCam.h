@@ -26,6 +26,14 @@
 
 class InterpStrategy;
 
+// What became of a snapshot taken from the live camera.
+enum class SnapshotStoreResult {
+    NoReplay,    // not in a replay: nothing was captured
+    Captured,    // captured, not stored (save was false)
+    SpanTooLong, // not stored: the path would span too many frames
+    Stored,
+};
+
 class DollyCam {
 public:
     DollyCam(std::shared_ptr<GameWrapper> gameWrapper,
@@ -36,6 +44,7 @@ public:
     // Builds a snapshot from the live replay camera; stores it (and rebuilds) when save is
     // true. Outside a replay it returns the default snapshot and stores nothing.
     CameraSnapshot TakeSnapshot(bool save);
+    CameraSnapshot TakeSnapshot(bool save, SnapshotStoreResult& result);
     // A copy of the waypoint keyed by frame, or the default snapshot.
     CameraSnapshot GetSnapshot(int frame);
     // Removes the index-th waypoint in frame order, counting from 1.
@@ -74,6 +83,19 @@ public:
     void RotatePath(float rx, float ry, float rz); // degrees
     void ReversePath();
     void SmoothPath();
+
+    // --- Helpers ------------------------------------------------------------------------------
+    int ReadIntVariable(const std::string& name) const;
+    // The replay's frames per second; 30 when there is no replay or it reports less than 1.
+    float ReplayFrameRate() const;
+    static CameraSnapshot SampleFromPose(int frame, float time, const CameraPose& pose);
+    // Playback steps (core/DollyCamPlayback.cpp).
+    bool ReadPlaybackFrame(int& frame, ServerWrapper& clockSource) const;
+    float AdvanceClock(int frame, float frameTime, float now);
+    float RetimeForConstantSpeed(float t) const;
+    void ApplyTargetLock(CameraPose& pose) const;
+    void ApplySoftFollow(CameraPose& pose, float now);
+    int ArcLengthSampleFrame(float t) const;
 
     // --- State -------------------------------------------------------------------------------
     std::shared_ptr<SnapshotMap> snapshots;

@@ -1,0 +1,273 @@
+// Per-frame playback: replay frame -> smooth path time -> pose -> game camera.
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+#include "core/DollyCam.h"
+#include "core/PlaybackClock.h"
+#include "interp/InterpStrategy.h"
+
+PlaybackClock& GetPlaybackClock() {
+    static PlaybackClock clock;
+    return clock;
+}
+
+void ResetPlaybackClock() { GetPlaybackClock() = PlaybackClock(); }
+
+namespace {
+
+constexpr int kArcLengthSamples = 2000; // intervals; the table has one entry more
+constexpr float kResyncFrames = 1.5f;
+// Target lock: radians -> degrees -> rotator units.
+constexpr float kRadiansToDegrees = 57.295776f;
+constexpr float kDegreesToUnits = 182.04445f;
+
+float Distance(const CameraPose& a, const CameraPose& b) {
+    const float dx = a.x - b.x, dy = a.y - b.y, dz = a.z - b.z;
+    return std::sqrt(dx * dx + dy * dy + dz * dz);
+}
+
+bool IsFinitePose(const CameraPose& pose) {
+    return std::isfinite(pose.x) && std::isfinite(pose.y) && std::isfinite(pose.z) &&
+           std::isfinite(pose.pitch) && std::isfinite(pose.yaw) && std::isfinite(pose.roll) &&
+           std::isfinite(pose.FOV);
+}
+
+// Replay time at a (shifted) frame, read off the two waypoints around it. The waypoints'
+// own frame fields are used (they normally equal their keys); a pair that does not advance
+// gives the earlier waypoint's time instead of dividing by zero.
+float FrameTime(const SnapshotMap& path, int frame) {
+    const auto next = path.upper_bound(frame);
+    if (next == path.end())
+        return path.rbegin()->second.timestamp;
+    const CameraSnapshot& p = std::prev(next)->second;
+    const CameraSnapshot& n = next->second;
+    const long long d = static_cast<long long>(n.frame) - p.frame;
+    if (d < 1)
+        return p.timestamp;
+    const float progress = static_cast<float>(static_cast<long long>(frame) - p.frame) /
+                           static_cast<float>(d);
+    return p.timestamp + (n.timestamp - p.timestamp) * progress;
+}
+
+// Path time at normalised arc length u in (0, 1), by bisection over the table.
+float TimeAtArcLength(const std::vector<std::pair<float, float>>& table, float u) {
+    size_t lo = 0, hi = table.size() - 1;
+    while (hi - lo > 1) {
+        const size_t mid = (lo + hi) / 2;
+        if (table[mid].first < u)
+            lo = mid;
+        else
+            hi = mid;
+    }
+    const float ds = table[hi].first - table[lo].first;
+    const float f = ds > 1e-10f ? (u - table[lo].first) / ds : 0.0f;
+    return table[lo].second + (table[hi].second - table[lo].second) * f;
+}
+
+// Aims the pose from its location at the target: yaw = atan2(y, x), positive pitch up, no roll.
+void AimAt(CameraPose& pose, const Vector& target) {
+    float dx = target.X - pose.x, dy = target.Y - pose.y, dz = target.Z - pose.z;
+    const float dist = std::sqrt(dx * dx + dy * dy + dz * dz);
+    if (dist < 0.001f) {
+        pose.pitch = 0.0f;
+        pose.yaw = 0.0f;
+    } else {
+        dx /= dist;
+        dy /= dist;
+        dz /= dist;
+        pose.yaw = std::atan2(dy, dx) * kRadiansToDegrees * kDegreesToUnits;
+        pose.pitch = std::atan2(dz, std::sqrt(dx * dx + dy * dy)) * kRadiansToDegrees *
+                     kDegreesToUnits;
+    }
+    pose.roll = 0.0f;
+}
+
+} // namespace
+
+bool DollyCam::ReadPlaybackFrame(int& frame, ServerWrapper& clockSource) const {
+    if (gameWrapper->IsInReplay()) {
+        ReplayServerWrapper replay = gameWrapper->GetGameEventAsReplay();
+        if (replay.IsNull())
+            return false;
+        frame = replay.GetCurrentReplayFrame();
+        clockSource = replay;
+        return true;
+    }
+    if (gameWrapper->IsInGame()) {
+        ServerWrapper server = gameWrapper->GetGameEventAsServer();
+        if (server.IsNull())
+            return false;
+        ReplayWrapper replay = server.GetReplayDirector().GetReplay();
+        if (replay.IsNull())
+            return false;
+        frame = replay.GetCurrentFrame();
+        clockSource = server;
+        return true;
+    }
+    return false;
+}
+
+float DollyCam::AdvanceClock(int frame, float frameTime, float now) {
+    PlaybackClock& clock = GetPlaybackClock();
+    const CameraSnapshot& first = snapshots->begin()->second;
+    const bool jumpedBack = frame < clock.lastFrame;
+    if (frame == snapshots->begin()->first || jumpedBack) {
+        if (clock.armed || jumpedBack) {
+            clock.start = now;
+            clock.armed = false;
+        }
+    } else {
+        clock.armed = true;
+    }
+    float t = now - clock.start + first.timestamp;
+
+    const float rate = gameWrapper->IsInReplay() ? ReplayFrameRate() : 30.0f;
+    if (std::fabs(t - frameTime) > kResyncFrames / rate) {
+        clock.start = now - (frameTime - first.timestamp);
+        t = frameTime;
+    }
+    clock.lastFrame = frame;
+    return t;
+}
+
+float DollyCam::RetimeForConstantSpeed(float t) const {
+    if (!speedNormalisation || arcLengthTable.empty())
+        return t;
+    const float t0 = snapshots->begin()->second.timestamp;
+    const float t1 = snapshots->rbegin()->second.timestamp;
+    if (!(t1 - t0 > 1e-6f))
+        return t;
+    const float u = std::clamp((t - t0) / (t1 - t0), 0.0f, 1.0f);
+    if (u <= 0.0f)
+        return arcLengthTable.front().second;
+    if (u >= 1.0f)
+        return arcLengthTable.back().second;
+    return TimeAtArcLength(arcLengthTable, u);
+}
+
+void DollyCam::ApplyTargetLock(CameraPose& pose) const {
+    if (lockTarget == 0 || !gameWrapper->IsInReplay())
+        return;
+    ReplayServerWrapper replay = gameWrapper->GetGameEventAsReplay();
+    if (replay.IsNull())
+        return;
+    if (lockTarget == 1) {
+        BallWrapper ball = replay.GetBall();
+        if (!ball.IsNull())
+            AimAt(pose, ball.GetLocation());
+    } else if (lockTarget == 2) {
+        ArrayWrapper<CarWrapper> cars = replay.GetCars();
+        if (lockCarIndex >= 0 && lockCarIndex < cars.Count()) {
+            CarWrapper car = cars.Get(lockCarIndex);
+            if (!car.IsNull())
+                AimAt(pose, car.GetLocation());
+        }
+    }
+}
+
+void DollyCam::ApplySoftFollow(CameraPose& pose, float now) {
+    PlaybackClock& clock = GetPlaybackClock();
+    if (!softFollow) {
+        clock.softFollowLastTime = -1.0f;
+        return;
+    }
+    float dt = clock.softFollowLastTime > 0.0f ? now - clock.softFollowLastTime : 0.0166f;
+    dt = std::max(std::min(dt, 0.1f), 0.001f);
+    clock.softFollowLastTime = now;
+    if (!softFollowPrimed) {
+        softFollowPosition = {pose.x, pose.y, pose.z};
+        softFollowPrimed = true;
+    }
+    // A critically simple spring: each step closes the fraction alpha of the gap.
+    const float alpha = 1.0f - std::exp(-softFollowTension * dt);
+    softFollowPosition.X += (pose.x - softFollowPosition.X) * alpha;
+    softFollowPosition.Y += (pose.y - softFollowPosition.Y) * alpha;
+    softFollowPosition.Z += (pose.z - softFollowPosition.Z) * alpha;
+    pose.x = softFollowPosition.X;
+    pose.y = softFollowPosition.Y;
+    pose.z = softFollowPosition.Z;
+}
+
+void DollyCam::Apply() {
+    int frame = 0;
+    ServerWrapper clockSource;
+    if (!ReadPlaybackFrame(frame, clockSource))
+        return;
+    frame -= frameShift; // a positive shift evaluates an earlier frame
+    if (snapshots->empty() || frame < snapshots->begin()->first ||
+        frame > snapshots->rbegin()->first)
+        return;
+    if (!locationStrategy)
+        return;
+
+    const float now = clockSource.GetSecondsElapsed();
+    float t = AdvanceClock(frame, FrameTime(*snapshots, frame), now);
+    t = RetimeForConstantSpeed(t);
+
+    CameraPose pose = locationStrategy->Evaluate(t, frame);
+    if (!sameStrategyMode && rotationStrategy) {
+        const CameraPose turn = rotationStrategy->Evaluate(t, frame);
+        pose.pitch = turn.pitch;
+        pose.yaw = turn.yaw;
+        pose.roll = turn.roll;
+        pose.FOV = turn.FOV;
+    }
+    if (pose.FOV < 1.0f || !IsFinitePose(pose))
+        return;
+
+    ApplyTargetLock(pose);
+    ApplySoftFollow(pose, now);
+    // The camera never receives a non-finite value, whatever the path holds.
+    if (!IsFinitePose(pose))
+        return;
+    gameApplier->ApplyPOV(pose.x, pose.y, pose.z, pose.pitch, pose.yaw, pose.roll, pose.FOV);
+}
+
+// --- Arc-length table ------------------------------------------------------------------------
+
+int DollyCam::ArcLengthSampleFrame(float t) const {
+    // The last waypoint at or before t, in key order. The last waypoint's own key has no
+    // segment in most strategies, so its samples are taken on the segment before it.
+    int frame = snapshots->begin()->first;
+    for (const auto& [key, waypoint] : *snapshots)
+        if (!(waypoint.timestamp > t))
+            frame = key;
+    if (frame == snapshots->rbegin()->first && snapshots->size() >= 2)
+        frame = std::prev(snapshots->end(), 2)->first;
+    return frame;
+}
+
+void DollyCam::RebuildArcLengthTable() {
+    arcLengthTable.clear();
+    if (snapshots->size() < 2 || !locationStrategy)
+        return;
+    const float t0 = snapshots->begin()->second.timestamp;
+    const float t1 = snapshots->rbegin()->second.timestamp;
+    if (t1 - t0 < 1e-6f)
+        return;
+
+    std::vector<std::pair<float, float>> table;
+    table.reserve(kArcLengthSamples + 1);
+    float total = 0.0f;
+    CameraPose previous;
+    bool havePrevious = false;
+    for (int i = 0; i <= kArcLengthSamples; ++i) {
+        const float t = static_cast<float>(i) * (t1 - t0) / static_cast<float>(kArcLengthSamples) + t0;
+        const CameraPose pose = locationStrategy->Evaluate(t, ArcLengthSampleFrame(t));
+        // A sample without a value neither adds distance nor becomes the previous point.
+        if (pose.FOV >= 1.0f && IsFinitePose(pose)) {
+            if (havePrevious)
+                total += Distance(pose, previous);
+            previous = pose;
+            havePrevious = true;
+        }
+        table.emplace_back(total, t);
+    }
+    if (total < 1e-6f || !std::isfinite(total))
+        return;
+    for (auto& entry : table)
+        entry.first /= total;
+    arcLengthTable = std::move(table);
+}

@@ -1,0 +1,22 @@
+#pragma once
+// Turns an interp mode number into a strategy over a path.
+//
+//   0, 3  linear            4  Catmull-Rom           6  Kochanek-Bartels
+//   1     N-Bezier          5  B-spline              7  cubic Hermite
+//   2     cosine            other: linear (the caller reports the unknown mode)
+
+#include <memory>
+
+#include "core/CameraSnapshot.h"
+#include "corvane/wrappers/CVarManagerWrapper.h"
+
+class InterpStrategy;
+
+bool IsKnownInterpMode(int mode);
+
+// cvarManager reaches the B-spline strategy, which reads its accuracy variable on every
+// evaluation and reports its library's errors.
+std::shared_ptr<InterpStrategy> MakeInterpStrategy(int mode,
+                                                   const std::shared_ptr<SnapshotMap>& path,
+                                                   int chaikinDegree,
+                                                   const std::shared_ptr<CVarManagerWrapper>& cvarManager);

@@ -1,0 +1,90 @@
+#pragma once
+// The plugin object the host creates: it owns the path engine, registers every console
+// variable and command, hooks the replay's events, and drives playback once per frame while
+// the replay free-fly camera is in use.
+//
+// Definitions by subject:
+//   plugin/DollyCamPlugin.cpp      lifecycle, hooks, Render, IsInFlycam
+//   plugin/Registration.cpp        the variable and command tables
+//   plugin/VariableHandlers.cpp    value-changed handlers
+//   plugin/CommandHandlers.cpp     console-command entry points
+//   plugin/PluginWindowSlots.cpp   the settings window's host interface
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/DollyCam.h"
+#include "corvane/plugin/CorvanePlugin.h"
+#include "corvane/plugin/PluginWindow.h"
+#include "tools/CommandContext.h"
+
+class DollyCamPlugin final : public Corvane::Plugin::CorvanePlugin,
+                             public Corvane::Plugin::PluginWindow {
+public:
+    void onLoad() override;
+
+    // True only in a replay or a game, with a camera whose state is exactly the replay
+    // free-fly state "CameraState_ReplayFly_TA".
+    bool IsInFlycam();
+
+    // --- Hooks and the drawable ------------------------------------------------------------
+    void onCameraUpdatePOV(std::string eventName);
+    void onReplayInitGame(std::string eventName);
+    void onReplayHudDestroyed(std::string eventName);
+    void Render(CanvasWrapper canvas);
+
+    // --- Console commands --------------------------------------------------------------------
+    void onCameraCommand(std::vector<std::string> params);
+    void onReplayInfoCommand(std::vector<std::string> params);
+    void onDollyCommand(std::vector<std::string> params);
+    void onSnapshotCommand(std::vector<std::string> params);
+    void onSnapshotSelectCommand(std::vector<std::string> params);
+    void onBezierWeightCommand(std::vector<std::string> params);
+    void onPathCommand(std::vector<std::string> params);
+    void onPathToolCommand(std::vector<std::string> params);
+    void onPresetCommand(std::vector<std::string> params);
+
+    // --- Variable handlers (old value text, the changed variable) ---------------------------
+    void onInterpModeChanged(std::string oldValue, CVarWrapper cvar);
+    void onRenderFrameChanged(std::string oldValue, CVarWrapper cvar);
+    void onChaikinDegreeChanged(std::string oldValue, CVarWrapper cvar);
+    void onLockTargetChanged(std::string oldValue, CVarWrapper cvar);
+    void onSoftFollowChanged(std::string oldValue, CVarWrapper cvar);
+    void onFrameShiftChanged(std::string oldValue, CVarWrapper cvar);
+    void onSpeedNormChanged(std::string oldValue, CVarWrapper cvar);
+
+    // --- Settings window ---------------------------------------------------------------------
+    void DrawWindow() override;
+    std::string WindowMenuName() override;
+    std::string WindowMenuTitle() override;
+    void AdoptImGuiContext(std::uintptr_t context) override;
+    bool WantsInputBlocked() override;
+    bool IsOverlayActive() override;
+    void WindowOpened() override;
+    void WindowClosed() override;
+
+    // --- State ---------------------------------------------------------------------------------
+    std::shared_ptr<DollyCam> dollyCam;
+    std::shared_ptr<bool> renderPathFlag;          // bound to dolly_render
+    std::shared_ptr<std::string> pathDirectory;    // bound to dolly_path_directory
+    bool isWindowOpen = true;
+    bool blockGameInput = false;
+    int autoModeWaypointCount = -1;
+    bool orbiting = false;
+    Vector orbitTarget;
+    float orbitDistance = 800.0f; // world units
+    float orbitYaw = 0.0f;        // radians
+    float orbitPitch = 0.5f;      // radians
+    std::map<int, bool> floorLock; // per waypoint frame
+
+private:
+    void RegisterVariables();
+    void RegisterCommands();
+    CommandContext MakeCommandContext();
+    // Runs a host-called body behind the exception guard.
+    void Guarded(const char* entryPoint, const std::function<void()>& body);
+
+    CommandContext commandContext;
+};
