@@ -4,7 +4,8 @@
 #include <string>
 
 #include "core/PathLimits.h"
-#include "interp/InterpStrategyFactory.h"
+#include "interp/InterpStrategy.h"
+#include "core/InterpStrategyFactory.h"
 
 DollyCam::DollyCam(std::shared_ptr<GameWrapper> gameWrapper,
                    std::shared_ptr<CVarManagerWrapper> cvarManager,

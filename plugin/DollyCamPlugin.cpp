@@ -1,5 +1,7 @@
 #include "plugin/DollyCamPlugin.h"
 
+#include "corvane/plugin/PluginRecord.h"
+
 #include "plugin/EntryGuard.h"
 #include "plugin/RealGameApplier.h"
 

@@ -39,8 +39,8 @@ struct PluginRecord {
 
 #define CORVANE_EXPORT extern "C" __attribute__((visibility("default")))
 
-// Defines getPlugin, deleteMe and exports for ClassType, which derives from CorvanePlugin
-// (and from PluginWindow when HAS_WINDOW is true).
+// Defines getPlugin, deleteMe and exports for ClassType, which derives from both
+// CorvanePlugin and PluginWindow. Use it once, at namespace scope, in one source file.
 #define CORVANE_PLUGIN_RECORD(ClassType, SourceName, PluginName, Version, TypeFlags)               \
     static std::shared_ptr<ClassType> corvanePluginOwner;                                          \
     CORVANE_EXPORT std::uintptr_t getPlugin() {                                                    \
