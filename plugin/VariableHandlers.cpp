@@ -2,6 +2,7 @@
 // DollyCam here, so Apply never looks a variable up.
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "plugin/DollyCamPlugin.h"
@@ -48,9 +49,14 @@ void DollyCamPlugin::onLockTargetChanged(std::string, CVarWrapper) {
 }
 
 void DollyCamPlugin::onSoftFollowChanged(std::string, CVarWrapper) {
+    const float tension = cvarManager->getCvar("dolly_soft_follow_tension").getFloatValue();
+    if (!std::isfinite(tension)) {
+        // The spring would move the camera to infinity: keep the tension it had.
+        cvarManager->log("dolly_soft_follow_tension: not a valid number");
+        return;
+    }
     dollyCam->softFollow = cvarManager->getCvar("dolly_soft_follow").getBoolValue();
-    dollyCam->softFollowTension =
-        cvarManager->getCvar("dolly_soft_follow_tension").getFloatValue();
+    dollyCam->softFollowTension = tension;
     dollyCam->softFollowPrimed = false;
 }
 
