@@ -1,0 +1,46 @@
+#pragma once
+// The path file's text: one JSON object keyed by frame text, one snapshot object per waypoint.
+//
+// Writing: keys in byte order at both levels ("1000" before "250"), 4-space indentation,
+// every float widened to double in the shortest form that reads back the same (90 -> 90.0,
+// 0.1f -> 0.10000000149011612), "frame" an integer, no line break after the closing brace.
+//
+// Reading validates the whole document before producing anything. Required members: "frame",
+// "timestamp", "FOV", "location" {x, y, z}, "rotation" {pitch, yaw, roll}, "weight". The
+// "v3_" members are optional (0, false, (0, 0, 0)). A number field takes any JSON number or a
+// boolean; "frame" truncates a fraction toward zero. Values that do not fit their field (a
+// float beyond float range, a frame beyond int range) are refused, as are keys that are not
+// decimal integers. Unknown members are ignored. Rotations are rotator units, never degrees.
+
+#include <stdexcept>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "core/CameraSnapshot.h"
+
+// The snapshot object with all twelve members.
+void to_json(nlohmann::json& json, const CameraSnapshot& snapshot);
+// Throws PathFormatError when the object does not hold a valid snapshot.
+void from_json(const nlohmann::json& json, CameraSnapshot& snapshot);
+
+struct PathFormatError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Reads one snapshot object; on failure returns false and names the problem in problem
+// (for example "\"location.y\" is missing").
+bool ReadSnapshot(const nlohmann::json& json, CameraSnapshot& snapshot, std::string& problem);
+
+// The whole file text for a path.
+std::string SerializePath(const SnapshotMap& path);
+
+// Parses a whole path file. On success replaces out; on failure leaves out untouched and
+// describes the first problem found in error (one line, without the file name).
+bool ParsePath(const std::string& text, SnapshotMap& out, std::string& error);
+
+// A frame key: an optional sign and decimal digits, nothing else, within int range.
+bool ParseFrameKey(const std::string& key, int& frame);
+
+// Every float of the snapshot is finite (what the file format can hold).
+bool SnapshotIsFinite(const CameraSnapshot& snapshot);

@@ -1,0 +1,147 @@
+#include "storage/PresetIndex.h"
+
+#include <algorithm>
+
+#include <nlohmann/json.hpp>
+
+#include "storage/JsonText.h"
+
+using nlohmann::json;
+
+namespace {
+
+const char* const kExtension = ".json";
+
+bool IsReplacedInFileNames(char c) {
+    return c == '/' || c == '\\' || c == '"' || c == '*' || c == ':' || c == '?';
+}
+
+bool UsedByAnotherPreset(const std::vector<PresetEntry>& index, const std::string& name,
+                         const std::string& fileName) {
+    return std::any_of(index.begin(), index.end(), [&](const PresetEntry& entry) {
+        return entry.name != name && entry.filename == fileName;
+    });
+}
+
+} // namespace
+
+// --- File names ------------------------------------------------------------------------------
+
+std::string PresetFileNameFor(const std::string& name) {
+    std::string fileName = name;
+    std::replace_if(fileName.begin(), fileName.end(), IsReplacedInFileNames, '_');
+    return fileName + kExtension;
+}
+
+std::string NumberedPresetFileName(const std::string& fileName, int number) {
+    if (number <= 1)
+        return fileName;
+    const std::string extension = kExtension;
+    const bool hasExtension =
+        fileName.size() >= extension.size() &&
+        fileName.compare(fileName.size() - extension.size(), extension.size(), extension) == 0;
+    const std::string stem =
+        hasExtension ? fileName.substr(0, fileName.size() - extension.size()) : fileName;
+    return stem + " (" + std::to_string(number) + ")" + (hasExtension ? extension : "");
+}
+
+bool IsPlainFileName(const std::string& fileName) {
+    return !fileName.empty() && fileName != "." && fileName != ".." &&
+           fileName.find_first_of(std::string("/\\\0", 3)) == std::string::npos;
+}
+
+std::string ChoosePresetFileName(const std::vector<PresetEntry>& index, const std::string& name) {
+    const auto existing = std::find_if(
+        index.begin(), index.end(), [&](const PresetEntry& entry) { return entry.name == name; });
+    if (existing != index.end() && IsPlainFileName(existing->filename))
+        return existing->filename;
+    const std::string derived = PresetFileNameFor(name);
+    for (int number = 1;; ++number) {
+        const std::string candidate = NumberedPresetFileName(derived, number);
+        if (!UsedByAnotherPreset(index, name, candidate))
+            return candidate;
+    }
+}
+
+// --- Index text ------------------------------------------------------------------------------
+
+bool SerializePresetIndex(const std::vector<PresetEntry>& index, std::string& text,
+                          std::string& error) {
+    json list = json::array();
+    for (const PresetEntry& entry : index)
+        list.push_back({{"filename", entry.filename}, {"name", entry.name}, {"tags", entry.tags}});
+    try {
+        text = list.dump(4);
+        return true;
+    } catch (const json::exception&) {
+        error = "a preset name or tag is not valid UTF-8 text";
+        return false;
+    }
+}
+
+namespace {
+
+bool ReadText(const json& element, const char* key, std::string& field, std::string& problem) {
+    const auto member = element.find(key);
+    if (member == element.end())
+        return true;
+    if (!member->is_string()) {
+        problem = std::string("\"") + key + "\" is not text";
+        return false;
+    }
+    field = member->get<std::string>();
+    return true;
+}
+
+bool ReadTags(const json& element, std::vector<std::string>& tags, std::string& problem) {
+    const auto member = element.find("tags");
+    if (member == element.end() || member->is_null())
+        return true;
+    if (!member->is_array()) {
+        problem = "\"tags\" is not a list";
+        return false;
+    }
+    for (const json& tag : *member) {
+        if (!tag.is_string()) {
+            problem = "a tag is not text";
+            return false;
+        }
+        tags.push_back(tag.get<std::string>());
+    }
+    return true;
+}
+
+bool ReadEntry(const json& element, PresetEntry& entry, std::string& problem) {
+    return ReadText(element, "name", entry.name, problem) &&
+           ReadText(element, "filename", entry.filename, problem) &&
+           ReadTags(element, entry.tags, problem);
+}
+
+} // namespace
+
+bool ParsePresetIndex(const std::string& text, std::vector<PresetEntry>& out, std::string& error) {
+    json document;
+    if (!ParseJsonText(text, document, error))
+        return false;
+    if (!document.is_array()) {
+        error = "the top level is not a list";
+        return false;
+    }
+    std::vector<PresetEntry> index;
+    for (std::size_t i = 0; i < document.size(); ++i) {
+        const std::string position = "entry " + std::to_string(i + 1);
+        if (!document[i].is_object()) {
+            error = position + " is not an object";
+            return false;
+        }
+        PresetEntry entry;
+        std::string problem;
+        if (!ReadEntry(document[i], entry, problem)) {
+            error = position + ": " + problem;
+            return false;
+        }
+        index.push_back(std::move(entry));
+    }
+    out = std::move(index);
+    return true;
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The preset library's index, "index.json": a JSON array of {"filename", "name", "tags"}
+// objects in library order, and the rule that turns a preset name into its file name.
+
+#include <string>
+#include <vector>
+
+#include "core/PresetEntry.h"
+
+// The name with each / \ " * : ? replaced by an underscore, then ".json"; every other
+// character stays ("a/b:c" -> "a_b_c.json").
+std::string PresetFileNameFor(const std::string& name);
+
+// The n-th candidate for a derived file name: n = 1 is the name itself, n >= 2 inserts " (n)"
+// before ".json" ("a_b.json", 2 -> "a_b (2).json").
+std::string NumberedPresetFileName(const std::string& fileName, int number);
+
+// A file name that stays inside the preset folder: not empty, not "." or "..", no separator.
+bool IsPlainFileName(const std::string& fileName);
+
+// The file a preset saved under name uses. An entry keeps its own file name when saved again;
+// otherwise the derived name, numbered until no entry with another name uses it, so names
+// that differ only in a replaced character ("a:b", "a?b") keep separate files.
+std::string ChoosePresetFileName(const std::vector<PresetEntry>& index, const std::string& name);
+
+// The index text, 4-space indentation, "[]" when empty. Fails (with the reason in error) only
+// when a name or tag is not valid UTF-8 text.
+bool SerializePresetIndex(const std::vector<PresetEntry>& index, std::string& text,
+                          std::string& error);
+
+// Reads the whole index. Each element must be an object; "name" and "filename" are optional
+// strings (default ""), "tags" an optional array of strings (null counts as none); other
+// members are ignored. On failure leaves out untouched and describes the problem in error.
+bool ParsePresetIndex(const std::string& text, std::vector<PresetEntry>& out, std::string& error);

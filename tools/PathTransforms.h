@@ -1,0 +1,46 @@
+#pragma once
+// Whole-path edits: mirror, move, scale, rotate, reverse and one smoothing pass.
+//
+// The arithmetic works on a SnapshotMap and is all 32-bit float, step by step. Positions are
+// world units and scale and rotate about the world origin; the Bezier handles are offsets
+// from their waypoint, so they mirror, scale and rotate but do not move. No edit changes the
+// set of keys, and none alters timestamp, weight, the Kochanek-Bartels fields or
+// v3_bz_has_custom (reversing moves whole records to other frames).
+//
+// The DollyCam members (defined in DollyCamTransforms.cpp) apply an edit to the path and then
+// rebuild both strategies. An edit whose result would hold a value that is not finite (a huge
+// scale or offset) is refused with one console line and the path is left as it was.
+
+#include "core/CameraSnapshot.h"
+
+class DollyCam;
+
+// Negates one component (axis 0 x, 1 y, 2 z) of every location and handle; with
+// mirrorRotation also the two rotation components that turn about the other axes (axis 0:
+// roll, yaw; 1: yaw, pitch; 2: roll, pitch). Any other axis changes nothing.
+void MirrorSnapshots(SnapshotMap& path, int axis, bool mirrorRotation);
+// Adds (x, y, z) to every location; handles stay as they are.
+void OffsetSnapshots(SnapshotMap& path, float x, float y, float z);
+// Multiplies every location and handle by factor. False, changing nothing, unless factor > 0.
+bool ScaleSnapshots(SnapshotMap& path, float factor);
+// Rotates every location and handle about the origin: about X, then Y, then Z, by degrees,
+// skipping each axis whose angle is exactly 0. Camera rotations are left alone.
+void RotateSnapshots(SnapshotMap& path, float rx, float ry, float rz);
+// Puts the records in reverse order on the same keys, each record's frame set to its new
+// key: frames still rise while timestamps now fall. False, changing nothing, below 2 records.
+bool ReverseSnapshots(SnapshotMap& path);
+// Replaces location, FOV and rotation of every inner waypoint, in frame order, by the mean of
+// itself and its two neighbours, the earlier neighbour already smoothed. Rotations are
+// averaged as plain numbers. False, changing nothing, below 3 records.
+bool SmoothSnapshots(SnapshotMap& path);
+
+// Every value of every snapshot is finite.
+bool PathIsFinite(const SnapshotMap& path);
+
+// DollyCam::SmoothPath, telling the caller whether the pass was refused (false, reported on
+// the console) so that a command does not confirm it.
+bool SmoothDollyPath(DollyCam& dollyCam);
+
+// The console line for a refused edit.
+inline constexpr const char* kTransformNotFiniteMessage =
+    "Path not changed: a value would not be finite";
