@@ -1,0 +1,229 @@
+#include "host/ScriptDirectives.h"
+
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+
+#include "host/GameNames.h"
+
+namespace Corvane::Host {
+
+namespace {
+
+LineOutcome Malformed(const std::string& why) {
+    return LineOutcome{2, why};
+}
+
+std::vector<std::string> SplitWords(const std::string& line) {
+    std::vector<std::string> words;
+    size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+            ++i;
+        const size_t start = i;
+        while (i < line.size() && line[i] != ' ' && line[i] != '\t')
+            ++i;
+        if (i > start)
+            words.push_back(line.substr(start, i - start));
+    }
+    return words;
+}
+
+bool ParseInt(const std::string& word, int& value) {
+    const char* end = word.data() + word.size();
+    const auto result = std::from_chars(word.data(), end, value);
+    return result.ec == std::errc() && result.ptr == end;
+}
+
+bool ParseIntIn(const std::string& word, int low, int high, int& value) {
+    return ParseInt(word, value) && value >= low && value <= high;
+}
+
+bool ParseFloat(const std::string& word, float& value) {
+    const char* end = word.data() + word.size();
+    const auto result = std::from_chars(word.data(), end, value);
+    return result.ec == std::errc() && result.ptr == end && std::isfinite(value);
+}
+
+bool ParseVector(const std::vector<std::string>& words, size_t first, Vector& vector) {
+    return ParseFloat(words[first], vector.X) && ParseFloat(words[first + 1], vector.Y) &&
+           ParseFloat(words[first + 2], vector.Z);
+}
+
+std::string Fixed3(float value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.3f", double(value));
+    const std::string result = text;
+    return result == "-0.000" ? "0.000" : result;
+}
+
+} // namespace
+
+std::string PoseLine(const Camera& camera) {
+    return "pose " + Fixed3(camera.location.X) + " " + Fixed3(camera.location.Y) + " " +
+           Fixed3(camera.location.Z) + " " + std::to_string(camera.rotation.Pitch) + " " +
+           std::to_string(camera.rotation.Yaw) + " " + std::to_string(camera.rotation.Roll) + " " +
+           Fixed3(camera.fov);
+}
+
+LineOutcome ScriptDirectives::Run(const std::string& line) {
+    const Words words = SplitWords(line);
+    const std::string& name = words.front();
+    if (name == "@expect")
+        return RunExpect(line);
+    if (name == "@replay")
+        return RunReplay(words);
+    if (name == "@camstate") {
+        if (words.size() != 2)
+            return Malformed("@camstate needs one state name");
+        world.SetCameraState(words[1]);
+        return {};
+    }
+    if (name == "@camera")
+        return RunCamera(words);
+    if (name == "@frame")
+        return RunFrame(words);
+    if (name == "@tick")
+        return RunTick(words);
+    if (name == "@ball")
+        return RunBall(words);
+    if (name == "@car")
+        return RunCar(words);
+    if (name == "@cars")
+        return RunCars(words);
+    if (name == "@canvas")
+        return RunCanvas(words);
+    return RunNoArguments(words);
+}
+
+LineOutcome ScriptDirectives::RunNoArguments(const Words& words) {
+    const std::string& name = words.front();
+    const bool known = name == "@leave" || name == "@game" || name == "@flycam" ||
+                       name == "@pause" || name == "@play" || name == "@pose";
+    if (!known)
+        return Malformed("unknown directive " + name);
+    if (words.size() != 1)
+        return Malformed(name + " takes no arguments");
+    if (name == "@leave")
+        world.Leave();
+    else if (name == "@game")
+        world.EnterGame();
+    else if (name == "@flycam")
+        world.SetCameraState(kFlyCameraState);
+    else if (name == "@pause" || name == "@play")
+        world.SetPaused(name == "@pause");
+    else
+        session.GetConsole().Log(PoseLine(world.GetCamera()));
+    return {};
+}
+
+LineOutcome ScriptDirectives::RunReplay(const Words& words) {
+    int fps = World::kDefaultFps;
+    if (words.size() > 2)
+        return Malformed("@replay takes at most fps=N");
+    if (words.size() == 2) {
+        const std::string& option = words[1];
+        if (option.rfind("fps=", 0) != 0 || !ParseIntIn(option.substr(4), 0, 1000, fps))
+            return Malformed("@replay takes fps=N with N a whole number in 0..1000");
+    }
+    world.EnterReplay(fps);
+    return {};
+}
+
+LineOutcome ScriptDirectives::RunCamera(const Words& words) {
+    POV pov;
+    if (words.size() != 8 || !ParseVector(words, 1, pov.location) ||
+        !ParseInt(words[4], pov.rotation.Pitch) || !ParseInt(words[5], pov.rotation.Yaw) ||
+        !ParseInt(words[6], pov.rotation.Roll) || !ParseFloat(words[7], pov.fov))
+        return Malformed("@camera needs X Y Z PITCH YAW ROLL FOV (whole rotator units)");
+    world.PlaceCamera(pov);
+    return {};
+}
+
+LineOutcome ScriptDirectives::RunFrame(const Words& words) {
+    int frame = 0;
+    float seconds = 0.0f;
+    if (words.size() < 2 || words.size() > 3 || !ParseIntIn(words[1], 0, INT_MAX, frame) ||
+        (words.size() == 3 && !ParseFloat(words[2], seconds)))
+        return Malformed("@frame needs a frame number (0 or more) and optionally SECONDS");
+    if (world.Mode() == WorldMode::Menu)
+        return Malformed("@frame needs a replay or a game");
+    world.SkipToFrame(frame);
+    if (words.size() == 3)
+        world.SetReplayTime(seconds);
+    return {};
+}
+
+LineOutcome ScriptDirectives::RunTick(const Words& words) {
+    int count = 1;
+    if (words.size() > 2 || (words.size() == 2 && !ParseIntIn(words[1], 0, 10000000, count)))
+        return Malformed("@tick takes a count of frames in 0..10000000");
+    Guard& guard = session.GetGuard();
+    const int faultsBefore = guard.FaultCount();
+    for (int i = 0; i < count && guard.FaultCount() == faultsBefore; ++i) {
+        const bool cameraWritten = world.Tick();
+        if (cameraWritten && track != nullptr)
+            track->WriteRow(world.TickCount(), world.Frame(), world.SecondsElapsed(),
+                            world.GetCamera());
+    }
+    return {};
+}
+
+LineOutcome ScriptDirectives::RunBall(const Words& words) {
+    if (words.size() == 2 && words[1] == "free") {
+        world.FreeBall();
+        return {};
+    }
+    Vector location;
+    if (words.size() != 4 || !ParseVector(words, 1, location))
+        return Malformed("@ball needs X Y Z, or free");
+    world.PinBall(location);
+    return {};
+}
+
+LineOutcome ScriptDirectives::RunCar(const Words& words) {
+    int index = 0;
+    if (words.size() < 2 || !ParseIntIn(words[1], 0, World::kMaxCars - 1, index))
+        return Malformed("@car needs a car index in 0..7");
+    if (words.size() == 3 && words[2] == "free") {
+        world.FreeCar(index);
+        return {};
+    }
+    Vector location;
+    if (words.size() != 5 || !ParseVector(words, 2, location))
+        return Malformed("@car needs I X Y Z, or I free");
+    world.PinCar(index, location);
+    return {};
+}
+
+LineOutcome ScriptDirectives::RunCars(const Words& words) {
+    int count = 0;
+    if (words.size() != 2 || !ParseIntIn(words[1], 0, World::kMaxCars, count))
+        return Malformed("@cars needs a count in 0..8");
+    world.SetCarCount(count);
+    return {};
+}
+
+LineOutcome ScriptDirectives::RunCanvas(const Words& words) {
+    int width = 0, height = 0;
+    if (words.size() != 3 || !ParseIntIn(words[1], 1, 16384, width) ||
+        !ParseIntIn(words[2], 1, 16384, height))
+        return Malformed("@canvas needs a width and a height in 1..16384");
+    world.GetCanvas().SetSize(width, height);
+    return {};
+}
+
+LineOutcome ScriptDirectives::RunExpect(const std::string& line) {
+    const std::string expected = line.size() > 8 ? line.substr(8) : std::string();
+    const Console& console = session.GetConsole();
+    if (console.LineCount() == 0)
+        return LineOutcome{1, "@expect failed: expected \"" + expected +
+                                  "\", but nothing was logged yet"};
+    if (console.LastLine() != expected)
+        return LineOutcome{1, "@expect failed: expected \"" + expected +
+                                  "\", but the last line was \"" + console.LastLine() + "\""};
+    return {};
+}
+
+} // namespace Corvane::Host

@@ -1,0 +1,70 @@
+#pragma once
+// The directives of a session script: lines starting with '@' that drive the world.
+//
+//   @replay [fps=N]        enter a replay at frame 0 (N in 0..1000, default 30); fires InitGame
+//   @leave                 leave the replay (firing the HUD's Destroyed event) or the game
+//   @game                  enter a live game (not a replay; the camera exists there too)
+//   @camstate NAME         set the camera state; @flycam sets the replay free-fly state
+//   @camera X Y Z PITCH YAW ROLL FOV
+//                          place the camera (rotation in whole rotator units, FOV in degrees)
+//   @frame N [SECONDS]     jump to frame N (>= 0); the replay time is N / fps, or SECONDS
+//                          when given (until the frame next changes)
+//   @tick [K]              run K game frames (default 1; see World::Tick)
+//   @pause, @play          pause or resume the replay's frames (the game clock runs on)
+//   @ball X Y Z, @ball free            pin the ball at a location, or let it follow its path
+//   @car I X Y Z, @car I free          the same for car I (0..7)
+//   @cars N                set how many cars there are (0..8)
+//   @canvas W H            set the canvas size in pixels (1..16384 each)
+//   @pose                  log "pose X Y Z PITCH YAW ROLL FOV" (3 decimals; rotation whole)
+//   @expect TEXT           fail unless the last logged line is TEXT (the rest of the line
+//                          after one space, kept exactly)
+//
+// Numbers must be written whole: "12" is a valid int, "12.5" and "12abc" are not; floats
+// must be finite. @frame needs a replay or a game.
+
+#include <string>
+#include <vector>
+
+#include "host/Session.h"
+#include "host/TrackWriter.h"
+
+namespace Corvane::Host {
+
+// What became of a script line: status 0 to go on, 1 for a failed @expect, 2 for a line
+// that cannot be run; message says why.
+struct LineOutcome {
+    int status = 0;
+    std::string message;
+};
+
+class ScriptDirectives {
+public:
+    explicit ScriptDirectives(Session& session) : session(session), world(session.GetWorld()) {}
+
+    void SetTrack(TrackWriter* writer) { track = writer; }
+    // line starts with '@' and has no trailing line break.
+    LineOutcome Run(const std::string& line);
+
+private:
+    using Words = std::vector<std::string>;
+
+    LineOutcome RunReplay(const Words& words);
+    LineOutcome RunCamera(const Words& words);
+    LineOutcome RunFrame(const Words& words);
+    LineOutcome RunTick(const Words& words);
+    LineOutcome RunBall(const Words& words);
+    LineOutcome RunCar(const Words& words);
+    LineOutcome RunCars(const Words& words);
+    LineOutcome RunCanvas(const Words& words);
+    LineOutcome RunExpect(const std::string& line);
+    LineOutcome RunNoArguments(const Words& words);
+
+    Session& session;
+    World& world;
+    TrackWriter* track = nullptr;
+};
+
+// The @pose line for a camera.
+std::string PoseLine(const Camera& camera);
+
+} // namespace Corvane::Host

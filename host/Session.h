@@ -1,0 +1,92 @@
+#pragma once
+// One run of the host: the world, the console and one loaded plugin.
+//
+// Loading (from a module file or from a record already in the process):
+//   1. the record is checked (API build, entries, names); a refused plugin is reported on
+//      the error stream and nothing of it runs;
+//   2. create, then asPlugin and asWindow on the address create returned;
+//   3. the plugin gets cvarManager and gameWrapper, addressing this console and world;
+//   4. onLoad;
+//   5. the stored configuration is applied: every save-to-config variable whose stored
+//      value differs from its default is set to it, so its change handlers run.
+// Unloading: onUnload, the configuration is written (every save-to-config variable, plus
+// stored entries of variables not registered this time), destroy, then every handler,
+// variable and command of the plugin is released before its module is closed.
+//
+// The host command "togglemenu NAME" opens and closes the plugin's window when NAME is its
+// menu name (WindowOpened / WindowClosed); other names log "Unknown menu: NAME".
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "corvane/plugin/PluginRecord.h"
+#include "corvane/wrappers/CVarManagerWrapper.h"
+#include "corvane/wrappers/GameWrapper.h"
+#include "host/ConfigFile.h"
+#include "host/Console.h"
+#include "host/Guard.h"
+#include "host/PluginModule.h"
+#include "host/World.h"
+
+namespace Corvane::Host {
+
+struct SessionSettings {
+    // Created when missing. Empty: the default folder (see host/DataFolder.h).
+    std::filesystem::path dataFolder;
+    // Everything that is not a console line.
+    std::ostream* errors = nullptr; // null: standard error
+    // Where logged lines go; empty: standard output, one line each.
+    Console::LogSink log;
+};
+
+enum class LoadResult { Loaded, Refused, Faulted };
+
+class Session {
+public:
+    explicit Session(SessionSettings settings);
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    LoadResult LoadModule(const std::filesystem::path& file);
+    LoadResult LoadRecord(const Plugin::PluginRecord* record);
+    void Unload();
+    bool PluginLoaded() const { return record != nullptr; }
+    Plugin::CorvanePlugin* LoadedPlugin() const { return plugin; }
+    Plugin::PluginWindow* LoadedWindow() const { return window; }
+
+    bool WindowOpen() const { return windowOpen; }
+    const std::string& WindowMenuName() const { return menuName; }
+
+    Guard& GetGuard() { return guard; }
+    Console& GetConsole() { return console; }
+    World& GetWorld() { return world; }
+    const std::filesystem::path& DataFolder() const { return world.DataFolder(); }
+    std::shared_ptr<CVarManagerWrapper> CVarManagerHandle() const { return cvarManager; }
+    std::shared_ptr<GameWrapper> GameWrapperHandle() const { return gameWrapper; }
+
+private:
+    LoadResult Refuse(const std::string& reason);
+    void ApplyStoredConfig();
+    void SaveConfig();
+    void OnToggleMenu(const std::vector<std::string>& words);
+
+    Guard guard;
+    Console console;
+    World world;
+    std::shared_ptr<CVarManagerWrapper> cvarManager;
+    std::shared_ptr<GameWrapper> gameWrapper;
+
+    PluginModule module;
+    const Plugin::PluginRecord* record = nullptr;
+    Plugin::CorvanePlugin* plugin = nullptr;
+    Plugin::PluginWindow* window = nullptr;
+    std::string menuName;
+    bool windowOpen = false;
+    ConfigEntries storedConfig;
+};
+
+} // namespace Corvane::Host
