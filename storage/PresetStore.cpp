@@ -75,7 +75,7 @@ bool PresetStore::WriteIndex(const std::vector<PresetEntry>& entries, std::strin
 
 bool PresetStore::KeepUnreadableIndex(std::string& error) {
     std::error_code ec;
-    if (!fs::exists(IndexFile(), ec) || IndexIsReadable(IndexFile()))
+    if (!fs::is_regular_file(IndexFile(), ec) || IndexIsReadable(IndexFile()))
         return true;
     for (int number = 1; number <= kMostUnreadableCopies; ++number) {
         const fs::path copy = folder / NumberedPresetFileName(kUnreadableIndexName, number);
