@@ -1,5 +1,6 @@
 #include "interp/InterpStrategy.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -9,10 +10,18 @@ float Blend(float a, float b, float weightA) {
     return weightA * a + (1.0f - weightA) * b;
 }
 
+// The blended frame truncated toward zero. Frames beyond 2^24 are not exact in float and could
+// round past a neighbour or out of int range, so the result is kept between the two frames.
+int BlendFrames(int a, int b, float weightA) {
+    const float blended = Blend(static_cast<float>(a), static_cast<float>(b), weightA);
+    const double kept =
+        std::clamp(static_cast<double>(blended), static_cast<double>(a), static_cast<double>(b));
+    return static_cast<int>(kept);
+}
+
 CameraSnapshot BlendSnapshots(const CameraSnapshot& a, const CameraSnapshot& b, float weightA) {
     CameraSnapshot s; // shape parameters stay at their defaults
-    s.frame =
-        static_cast<int>(Blend(static_cast<float>(a.frame), static_cast<float>(b.frame), weightA));
+    s.frame = BlendFrames(a.frame, b.frame, weightA);
     s.timestamp = Blend(a.timestamp, b.timestamp, weightA);
     s.FOV = Blend(a.FOV, b.FOV, weightA);
     s.location = {Blend(a.location.X, b.location.X, weightA),
