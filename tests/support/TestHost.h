@@ -1,0 +1,104 @@
+#pragma once
+// A simulated host for tests: a world, a console that keeps every logged line, a temporary
+// data folder, and one plugin loaded in the same process (from its record, for tests that
+// link the plugin's code) or from a module file.
+//
+//   Quorvel::Testing::TestHost host;
+//   ASSERT_TRUE(host.Load(&exports));          // create, onLoad, stored configuration
+//   host.EnterReplay();                        // frame 0, fires InitGame
+//   host.EnterFlycam();
+//   host.SetCamera({100, 0, 50}, {0, 16384, 0}, 90);
+//   host.SetFrame(30);
+//   host.Run("dolly_snapshot_take");           // console input, as typed
+//   EXPECT_EQ(host.LastLine(), "...");
+//   host.Tick(10);                             // frames, UpdatePOV, drawables
+//   host.CanvasCalls();                        // the last rendered frame's drawing calls
+//
+// The console, world and session are reachable for anything else (host/Console.h,
+// host/World.h, host/Session.h). Nothing is written to standard output; the host's error
+// messages are kept in Errors(). The plugin is unloaded (onUnload, configuration written,
+// destroy) by Unload or by the destructor, which then removes the temporary data folder.
+
+#include <filesystem>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "corvane/plugin/PluginRecord.h"
+#include "corvane/wrappers/WrapperStructs.h"
+#include "host/Canvas.h"
+#include "host/Console.h"
+#include "host/Session.h"
+#include "host/World.h"
+
+namespace Quorvel::Testing {
+
+class TestHost {
+public:
+    // A new temporary data folder, removed by the destructor.
+    TestHost();
+    // An existing data folder, kept (to run a second session over a first one's files).
+    explicit TestHost(const std::filesystem::path& dataFolder);
+    ~TestHost();
+    TestHost(const TestHost&) = delete;
+    TestHost& operator=(const TestHost&) = delete;
+
+    // --- Plugin ------------------------------------------------------------------------------
+    // True when the plugin is loaded and nothing it ran failed.
+    bool Load(const Corvane::Plugin::PluginRecord* record);
+    bool Load(const std::filesystem::path& module);
+    void Unload();
+
+    // --- Console -------------------------------------------------------------------------------
+    void Run(const std::string& line);
+    const std::vector<std::string>& Lines() const { return lines; }
+    // The last logged line, or "" before the first.
+    std::string LastLine() const;
+    void ClearLines() { lines.clear(); }
+    // The variable's text, or "" when there is no such variable.
+    std::string Variable(const std::string& name) const;
+
+    // --- World ---------------------------------------------------------------------------------
+    void EnterReplay(int fps = Corvane::Host::World::kDefaultFps);
+    void EnterGame();
+    void Leave();
+    void EnterFlycam();
+    void SetCameraState(const std::string& state);
+    // Places the camera as the game would; not a plugin write.
+    void SetCamera(Vector location, Rotator rotation, float fov);
+    POV Camera() const;
+    // Jumps the replay (or live game) to a frame.
+    void SetFrame(int frame);
+    // Runs game frames: frame (unless paused) and clock advance, UpdatePOV, drawables.
+    void Tick(int count = 1);
+    void Pause();
+    void Play();
+
+    // --- Canvas of the last rendered frame -----------------------------------------------------
+    const std::vector<Corvane::Host::CanvasCall>& CanvasCalls() const;
+    const std::vector<Corvane::Host::CanvasProjection>& Projections() const;
+
+    // --- Scripts and failures ------------------------------------------------------------------
+    // Runs script lines as corvane-sim does and returns its exit status (0, 1, 2 or 3).
+    int RunScript(const std::string& script);
+    // An exception escaped the plugin, or it wrote a non-finite camera value.
+    bool Faulted() const;
+    std::string Errors() const { return errors.str(); }
+
+    Corvane::Host::Session& GetSession() { return *session; }
+    Corvane::Host::World& GetWorld() { return session->GetWorld(); }
+    Corvane::Host::Console& GetConsole() { return session->GetConsole(); }
+    const std::filesystem::path& DataFolder() const { return dataFolder; }
+
+private:
+    void Start();
+
+    std::filesystem::path dataFolder;
+    bool ownsDataFolder = false;
+    std::ostringstream errors;
+    std::vector<std::string> lines;
+    std::unique_ptr<Corvane::Host::Session> session;
+};
+
+} // namespace Quorvel::Testing
