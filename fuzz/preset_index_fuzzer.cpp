@@ -1,0 +1,65 @@
+// Feeds arbitrary bytes to the preset-index reader. Besides crashes and sanitizer reports it
+// stops on a broken promise:
+//   - a refused index leaves the caller's list as it was and names one problem on one line;
+//   - an accepted index writes back to text that reads back to the same list;
+//   - the file chosen for a name is that name's own file, or one no other name lists.
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "storage/PresetIndex.h"
+
+namespace {
+
+bool Same(const std::vector<PresetEntry>& a, const std::vector<PresetEntry>& b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i].name != b[i].name || a[i].tags != b[i].tags || a[i].filename != b[i].filename)
+            return false;
+    }
+    return true;
+}
+
+// The first entry with the name keeps a usable file of its own; any other choice must be a
+// file that no entry with another name lists.
+void CheckFileChoice(const std::vector<PresetEntry>& index, const std::string& name) {
+    const std::string chosen = ChoosePresetFileName(index, name);
+    const auto own = std::find_if(index.begin(), index.end(),
+                                  [&](const PresetEntry& entry) { return entry.name == name; });
+    if (own != index.end() && IsPlainFileName(own->filename)) {
+        if (chosen != own->filename)
+            std::abort();
+        return;
+    }
+    for (const PresetEntry& other : index) {
+        if (other.name != name && other.filename == chosen)
+            std::abort();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    const std::vector<PresetEntry> marker{{"marker", {"t"}, "marker.json"}};
+    std::vector<PresetEntry> index = marker;
+    std::string error;
+    if (!ParsePresetIndex(text, index, error)) {
+        if (!Same(index, marker) || error.empty() || error.find('\n') != std::string::npos)
+            std::abort();
+        return 0;
+    }
+    std::string written;
+    std::vector<PresetEntry> again;
+    if (!SerializePresetIndex(index, written, error) || !ParsePresetIndex(written, again, error) ||
+        !Same(again, index))
+        std::abort();
+    for (const PresetEntry& entry : index)
+        CheckFileChoice(index, entry.name);
+    CheckFileChoice(index, text.substr(0, 12));
+    return 0;
+}
