@@ -1,0 +1,127 @@
+// What each variable's change does to the path engine.
+
+#include <string>
+#include <vector>
+
+#include "interp/InterpStrategy.h"
+#include "tests/plugin/PluginFixture.h"
+
+namespace Quorvel::Testing {
+namespace {
+
+struct FrameShiftCase {
+    const char* typed;
+    int mirrored;
+};
+
+class FrameShiftTest : public PluginTest, public ::testing::WithParamInterface<FrameShiftCase> {};
+
+TEST_P(FrameShiftTest, NonZeroShiftsAreAtLeastFiveFramesAndAtMostTwenty) {
+    host.Run(std::string("dolly_frame_shift ") + GetParam().typed);
+    EXPECT_EQ(Cam().frameShift, GetParam().mirrored);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shifts, FrameShiftTest,
+                         ::testing::Values(FrameShiftCase{"3", 5}, FrameShiftCase{"-3", -5},
+                                           FrameShiftCase{"0", 0}, FrameShiftCase{"25", 20},
+                                           FrameShiftCase{"-12", -12}, FrameShiftCase{"5", 5},
+                                           FrameShiftCase{"1", 5}, FrameShiftCase{"-20", -20}));
+
+TEST_F(PluginTest, FrameShiftVariableKeepsTheTypedValue) {
+    host.Run("dolly_frame_shift 3");
+    EXPECT_EQ(host.Variable("dolly_frame_shift"), "3");
+    EXPECT_EQ(Cam().frameShift, 5);
+}
+
+TEST_F(PluginTest, CombinedModeRunsBothChannelsAndEachReportsItsStrategy) {
+    EnterFlycamReplay();
+    host.Run("dolly_interpmode 4");
+    EXPECT_EQ(host.Variable("dolly_interpmode_location"), "4");
+    EXPECT_EQ(host.Variable("dolly_interpmode_rotation"), "4");
+    const std::vector<std::string> expected = {"Location interp: Catmull-Rom interpolation",
+                                               "Rotation interp: Catmull-Rom interpolation"};
+    EXPECT_EQ(host.Lines(), expected);
+    EXPECT_TRUE(Cam().sameStrategyMode);
+    EXPECT_EQ(Cam().rotationStrategy, Cam().locationStrategy);
+
+    host.ClearLines();
+    host.Run("dolly_interpmode 2");
+    const std::vector<std::string> cosine = {"Location interp: cosine interpolation",
+                                             "Rotation interp: cosine interpolation"};
+    EXPECT_EQ(host.Lines(), cosine);
+    EXPECT_EQ(Cam().locationStrategy->GetName(), "cosine interpolation");
+    EXPECT_EQ(Cam().rotationStrategy->GetName(), "cosine interpolation");
+}
+
+TEST_F(PluginTest, LinearModesShareOneObjectButAreNotTheSameMode) {
+    host.Run("dolly_interpmode_location 0");
+    host.Run("dolly_interpmode_rotation 3");
+    EXPECT_EQ(host.LastLine(), "Rotation interp: linear interpolation");
+    EXPECT_EQ(Cam().rotationStrategy, Cam().locationStrategy);
+    EXPECT_FALSE(Cam().sameStrategyMode);
+}
+
+TEST_F(PluginTest, ChaikinDegreeRebuildsOnlyTheLocationStrategy) {
+    host.Run("dolly_interpmode_location 0");
+    host.Run("dolly_interpmode_rotation 2");
+    const auto rotation = Cam().rotationStrategy;
+    const auto location = Cam().locationStrategy;
+    host.Run("dolly_chaikin_degree 2");
+    EXPECT_NE(Cam().locationStrategy, location);
+    EXPECT_EQ(Cam().rotationStrategy, rotation);
+}
+
+TEST_F(PluginTest, CarIndexReachesPlaybackAtTheNextTargetChange) {
+    host.Run("dolly_lock_target 2");
+    EXPECT_EQ(Cam().lockTarget, 2);
+    EXPECT_EQ(Cam().lockCarIndex, 0);
+    host.Run("dolly_lock_car_index 3");
+    EXPECT_EQ(Cam().lockCarIndex, 0);
+    host.Run("dolly_lock_target 1");
+    EXPECT_EQ(Cam().lockTarget, 1);
+    EXPECT_EQ(Cam().lockCarIndex, 3);
+    host.Run("dolly_lock_target 0");
+    EXPECT_EQ(Cam().lockTarget, 0);
+}
+
+TEST_F(PluginTest, SoftFollowChangesReprimeTheSpring) {
+    Cam().softFollowPrimed = true;
+    host.Run("dolly_soft_follow 1");
+    EXPECT_TRUE(Cam().softFollow);
+    EXPECT_FALSE(Cam().softFollowPrimed);
+    Cam().softFollowPrimed = true;
+    host.Run("dolly_soft_follow_tension 12.5");
+    EXPECT_EQ(Cam().softFollowTension, 12.5f);
+    EXPECT_FALSE(Cam().softFollowPrimed);
+    EXPECT_TRUE(Cam().softFollow);
+}
+
+TEST_F(PluginTest, SpeedNormalisationNeedsTwoWaypointsForItsTable) {
+    EnterFlycamReplay();
+    TakeAt(0, {0, 0, 100});
+    host.Run("dolly_speed_norm 1");
+    EXPECT_TRUE(Cam().speedNormalisation);
+    EXPECT_TRUE(Cam().arcLengthTable.empty());
+    TakeAt(30, {300, 0, 100});
+    EXPECT_EQ(Cam().arcLengthTable.size(), 2001u);
+    host.Run("dolly_speed_norm 0");
+    EXPECT_FALSE(Cam().speedNormalisation);
+}
+
+TEST_F(PluginTest, RenderSwitchesFollowTheirVariables) {
+    host.Run("dolly_render 0");
+    EXPECT_FALSE(Cam().showPath);
+    EXPECT_FALSE(*Plugin().renderPathFlag);
+    host.Run("dolly_render_frame 0");
+    EXPECT_FALSE(Cam().showFrameNumbers);
+    host.Run("dolly_render 1");
+    EXPECT_TRUE(Cam().showPath);
+}
+
+TEST_F(PluginTest, PathDirectoryIsBound) {
+    host.Run("dolly_path_directory /tmp/somewhere");
+    EXPECT_EQ(*Plugin().pathDirectory, "/tmp/somewhere");
+}
+
+} // namespace
+} // namespace Quorvel::Testing
