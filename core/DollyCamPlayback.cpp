@@ -13,7 +13,9 @@ PlaybackClock& GetPlaybackClock() {
     return clock;
 }
 
-void ResetPlaybackClock() { GetPlaybackClock() = PlaybackClock(); }
+void ResetPlaybackClock() {
+    GetPlaybackClock() = PlaybackClock();
+}
 
 namespace {
 
@@ -46,8 +48,8 @@ float FrameTime(const SnapshotMap& path, int frame) {
     const long long d = static_cast<long long>(n.frame) - p.frame;
     if (d < 1)
         return p.timestamp;
-    const float progress = static_cast<float>(static_cast<long long>(frame) - p.frame) /
-                           static_cast<float>(d);
+    const float progress =
+        static_cast<float>(static_cast<long long>(frame) - p.frame) / static_cast<float>(d);
     return p.timestamp + (n.timestamp - p.timestamp) * progress;
 }
 
@@ -78,8 +80,8 @@ void AimAt(CameraPose& pose, const Vector& target) {
         dy /= dist;
         dz /= dist;
         pose.yaw = std::atan2(dy, dx) * kRadiansToDegrees * kDegreesToUnits;
-        pose.pitch = std::atan2(dz, std::sqrt(dx * dx + dy * dy)) * kRadiansToDegrees *
-                     kDegreesToUnits;
+        pose.pitch =
+            std::atan2(dz, std::sqrt(dx * dx + dy * dy)) * kRadiansToDegrees * kDegreesToUnits;
     }
     pose.roll = 0.0f;
 }
@@ -204,7 +206,13 @@ void DollyCam::Apply() {
 
     const float now = clockSource.GetSecondsElapsed();
     float t = AdvanceClock(frame, FrameTime(*snapshots, frame), now);
-    t = RetimeForConstantSpeed(t);
+    const float retimed = RetimeForConstantSpeed(t);
+    if (retimed != t) {
+        // The re-timed moment may lie in another segment than the replay frame: evaluate it
+        // there, as the arc-length table was measured, or the camera would leave the path.
+        t = retimed;
+        frame = ArcLengthSampleFrame(t);
+    }
 
     CameraPose pose = locationStrategy->Evaluate(t, frame);
     if (!sameStrategyMode && rotationStrategy) {
@@ -254,7 +262,8 @@ void DollyCam::RebuildArcLengthTable() {
     CameraPose previous;
     bool havePrevious = false;
     for (int i = 0; i <= kArcLengthSamples; ++i) {
-        const float t = static_cast<float>(i) * (t1 - t0) / static_cast<float>(kArcLengthSamples) + t0;
+        const float t =
+            static_cast<float>(i) * (t1 - t0) / static_cast<float>(kArcLengthSamples) + t0;
         const CameraPose pose = locationStrategy->Evaluate(t, ArcLengthSampleFrame(t));
         // A sample without a value neither adds distance nor becomes the previous point.
         if (pose.FOV >= 1.0f && IsFinitePose(pose)) {

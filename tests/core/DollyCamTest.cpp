@@ -1,0 +1,209 @@
+// Snapshots, activation, strategy rebuilds and the sampled path.
+
+#include <cmath>
+
+#include "core/PathLimits.h"
+#include "interp/InterpStrategy.h"
+#include "tests/plugin/PluginFixture.h"
+
+namespace Quorvel::Testing {
+namespace {
+
+class DollyCamTest : public PluginTest {
+protected:
+    void SetUp() override {
+        PluginTest::SetUp();
+        EnterFlycamReplay();
+    }
+};
+
+TEST_F(DollyCamTest, TakingTwiceAtOneFrameKeepsTheSecondCamera) {
+    TakeAt(120, {1, 2, 3}, {10, 20, 30}, 90);
+    TakeAt(120, {4, 5, 6}, {-1, -2, -3}, 70);
+    ASSERT_EQ(Cam().snapshots->size(), 1u);
+    const CameraSnapshot s = Cam().GetSnapshot(120);
+    EXPECT_EQ(s.location, Vector(4, 5, 6));
+    EXPECT_EQ(s.rotation, (FloatRotator{-1, -2, -3}));
+    EXPECT_EQ(s.FOV, 70.0f);
+    EXPECT_EQ(s.timestamp, 4.0f); // frame 120 at 30 fps
+    EXPECT_EQ(s.weight, 1.0f);
+}
+
+TEST_F(DollyCamTest, GetSnapshotBetweenWaypointsIsTheDefault) {
+    TakeAt(0, {1, 1, 1});
+    TakeAt(60, {2, 2, 2});
+    EXPECT_EQ(Cam().GetSnapshot(30), CameraSnapshot());
+    EXPECT_EQ(Cam().GetSnapshot(30).weight, 1.0f);
+}
+
+TEST_F(DollyCamTest, TakingOutsideAReplayStoresNothing) {
+    host.Leave();
+    host.EnterGame();
+    host.EnterFlycam();
+    SnapshotStoreResult result = SnapshotStoreResult::Stored;
+    const CameraSnapshot s = Cam().TakeSnapshot(true, result);
+    EXPECT_EQ(result, SnapshotStoreResult::NoReplay);
+    EXPECT_EQ(s, CameraSnapshot());
+    EXPECT_TRUE(Cam().snapshots->empty());
+}
+
+TEST_F(DollyCamTest, DeleteOutsideTheRangeIsSilentButStillRebuilds) {
+    TakeAt(300, {0, 0, 0});
+    TakeAt(840, {1, 0, 0});
+    TakeAt(900, {2, 0, 0});
+    host.ClearLines();
+    auto before = Cam().locationStrategy;
+    Cam().DeleteSnapshot(0);
+    Cam().DeleteSnapshot(4);
+    EXPECT_TRUE(host.Lines().empty());
+    EXPECT_EQ(Cam().snapshots->size(), 3u);
+    EXPECT_NE(Cam().locationStrategy, before);
+
+    Cam().DeleteSnapshot(1); // the smallest frame, not frame 1
+    EXPECT_EQ(host.LastLine(), "Deleted snapshot #1 frame 300");
+    EXPECT_EQ(Cam().snapshots->begin()->first, 840);
+}
+
+TEST_F(DollyCamTest, ActivateOnceAndDeactivateUnlocksTheFov) {
+    host.Run("dolly_activate");
+    host.Run("dolly_activate");
+    EXPECT_EQ(host.Lines(), std::vector<std::string>{"Dollycam activated"});
+    EXPECT_TRUE(Cam().isActive);
+    ASSERT_TRUE(Cam().locationStrategy);
+
+    host.GetWorld().GetCamera(); // the camera exists in the replay
+    host.Run("dolly_deactivate");
+    host.Run("dolly_deactivate");
+    EXPECT_EQ(host.Lines().back(), "Dollycam deactivated");
+    EXPECT_EQ(host.Lines().size(), 2u);
+    EXPECT_FALSE(host.GetWorld().GetCamera().lockedFov);
+}
+
+TEST_F(DollyCamTest, UnknownModesReportAndBehaveLinear) {
+    TakeAt(0, {0, 0, 0});
+    TakeAt(30, {300, 0, 0});
+    host.ClearLines();
+    for (int mode : {8, -1}) {
+        const auto strategy = Cam().CreateInterpStrategy(mode);
+        EXPECT_EQ(host.LastLine(),
+                  "Unknown interp mode " + std::to_string(mode) + ". Defaulting to linear.");
+        EXPECT_EQ(strategy->GetName(), "linear interpolation");
+        EXPECT_FLOAT_EQ(strategy->Evaluate(0.5f, 15).x, 150.0f);
+    }
+    host.ClearLines();
+    for (int mode = 0; mode <= 7; ++mode)
+        Cam().CreateInterpStrategy(mode);
+    EXPECT_TRUE(host.Lines().empty());
+}
+
+TEST_F(DollyCamTest, EveryModeHasItsOwnStrategy) {
+    const char* names[] = {"linear interpolation",           "nth bezier interpolation",
+                           "cosine interpolation",           "linear interpolation",
+                           "Catmull-Rom interpolation",      "Spline interpolation",
+                           "Kochanek-Bartels interpolation", "Cubic Hermite spline"};
+    for (int mode = 0; mode <= 7; ++mode)
+        EXPECT_EQ(Cam().CreateInterpStrategy(mode)->GetName(), names[mode]) << mode;
+}
+
+TEST_F(DollyCamTest, StrategiesSeeThePathAsItWasWhenBuilt) {
+    host.Run("dolly_interpmode 0");
+    TakeAt(0, {0, 0, 0});
+    TakeAt(30, {300, 0, 0});
+    const auto strategy = Cam().locationStrategy;
+    (*Cam().snapshots)[0].location.X = 1000; // an edit without a rebuild
+    EXPECT_FLOAT_EQ(strategy->Evaluate(0.5f, 15).x, 150.0f);
+    Cam().UpdateLocationStrategy();
+    EXPECT_FLOAT_EQ(Cam().locationStrategy->Evaluate(0.5f, 15).x, 650.0f);
+}
+
+TEST_F(DollyCamTest, PathCacheSamplesEveryFrameOfEachSegmentAtItsOwnRate) {
+    host.Run("dolly_interpmode 0");
+    // Frames 100 and 160 with times 5.0 and 6.0: 60 frames over one second.
+    host.SetFrame(100);
+    host.GetWorld().SetReplayTime(5.0f);
+    host.SetCamera({0, 0, 0}, {}, 90);
+    host.Run("dolly_snapshot_take");
+    host.SetFrame(160);
+    host.GetWorld().SetReplayTime(6.0f);
+    host.SetCamera({600, 0, 0}, {}, 90);
+    host.Run("dolly_snapshot_take");
+
+    const SnapshotMap& cache = *Cam().pathCache;
+    ASSERT_EQ(cache.size(), 60u); // 100..159; the last waypoint's frame has no segment
+    EXPECT_EQ(cache.begin()->first, 100);
+    EXPECT_EQ(cache.rbegin()->first, 159);
+    EXPECT_FLOAT_EQ(cache.at(130).timestamp, 5.5f);
+    EXPECT_NEAR(cache.at(130).location.X, 300.0f, 1e-3f);
+    EXPECT_EQ(cache.at(130).weight, 1.0f);
+}
+
+TEST_F(DollyCamTest, PathCacheOfASingleWaypointDependsOnTheMode) {
+    host.Run("dolly_interpmode 0");
+    TakeAt(50, {7, 8, 9}, {100, 200, 0}, 90);
+    EXPECT_TRUE(Cam().pathCache->empty());
+    host.Run("dolly_interpmode 1"); // N-Bezier holds the single waypoint
+    ASSERT_EQ(Cam().pathCache->size(), 1u);
+    EXPECT_EQ(Cam().pathCache->at(50).location, Vector(7, 8, 9));
+}
+
+TEST_F(DollyCamTest, PathCacheOutsideAReplayKeepsTheOldOne) {
+    host.Run("dolly_interpmode 0");
+    TakeAt(0, {0, 0, 0});
+    TakeAt(10, {10, 0, 0});
+    const auto cache = Cam().pathCache;
+    host.Leave();
+    Cam().UpdateLocationStrategy();
+    EXPECT_EQ(Cam().pathCache, cache);
+}
+
+TEST_F(DollyCamTest, PathCacheSurvivesAReplayWithoutFrameRate) {
+    host.Leave();
+    host.EnterReplay(0);
+    host.EnterFlycam();
+    host.Run("dolly_interpmode 0");
+    CameraSnapshot first;
+    first.FOV = 90.0f;
+    Cam().snapshots->emplace(0, first);
+    CameraSnapshot last;
+    last.frame = 10;
+    last.timestamp = 0.0f; // no time passes: the rate falls back to the usual 30 fps
+    last.FOV = 90.0f;
+    Cam().snapshots->emplace(10, last);
+    Cam().UpdateLocationStrategy();
+    for (const auto& [frame, sample] : *Cam().pathCache) {
+        EXPECT_TRUE(std::isfinite(sample.timestamp)) << frame;
+        EXPECT_TRUE(std::isfinite(sample.location.X)) << frame;
+    }
+}
+
+TEST_F(DollyCamTest, AWaypointTooFarFromThePathIsRefused) {
+    TakeAt(0, {0, 0, 0});
+    host.Run("dolly_snapshot_override 2000000000");
+    EXPECT_EQ(host.LastLine(), kPathSpanMessage);
+    EXPECT_EQ(Cam().snapshots->size(), 1u);
+    host.Run("dolly_snapshot_override 1000000"); // exactly the limit is allowed
+    EXPECT_EQ(Cam().snapshots->size(), 2u);
+    host.SetFrame(1000001);
+    host.Run("dolly_snapshot_take");
+    EXPECT_EQ(host.LastLine(), kPathSpanMessage);
+    EXPECT_EQ(Cam().snapshots->size(), 2u);
+}
+
+TEST_F(DollyCamTest, OverrideResetsShapeParametersAndKeepsTheKey) {
+    TakeAt(500, {1, 1, 1});
+    CameraSnapshot& stored = (*Cam().snapshots)[500];
+    stored.weight = 3.0f;
+    stored.v3_bz_has_custom = true;
+    stored.v3_bz_ctrl_out = {5, 5, 5};
+    host.SetFrame(600);
+    host.Run("dolly_snapshot_override 500");
+    const CameraSnapshot s = Cam().GetSnapshot(500);
+    EXPECT_EQ(s.frame, 500);
+    EXPECT_EQ(s.weight, 1.0f);
+    EXPECT_FALSE(s.v3_bz_has_custom);
+    EXPECT_EQ(s.v3_bz_ctrl_out, Vector());
+    EXPECT_EQ(s.timestamp, 20.0f); // the replay time of frame 600, where it was taken
+}
+
+} // namespace
+} // namespace Quorvel::Testing

@@ -1,0 +1,313 @@
+// Playback: the smooth clock, frame shift, constant-speed re-timing, target lock and the
+// spring, driven frame by frame against a recorder instead of the game camera.
+
+#include <cmath>
+#include <vector>
+
+#include "core/IGameApplier.h"
+#include "tests/plugin/PluginFixture.h"
+
+namespace Quorvel::Testing {
+namespace {
+
+class RecordingApplier final : public IGameApplier {
+public:
+    void ApplyPOV(float x, float y, float z, float pitch, float yaw, float roll,
+                  float fov) override {
+        poses.push_back({x, y, z, pitch, yaw, roll, fov});
+    }
+    CameraPose ReadCamera() override { return {}; }
+    std::vector<CameraPose> poses;
+};
+
+class PlaybackTest : public PluginTest {
+protected:
+    void SetUp() override {
+        PluginTest::SetUp();
+        EnterFlycamReplay();
+        host.Run("dolly_interpmode 0");
+        engine = std::make_shared<DollyCam>(host.GetSession().GameWrapperHandle(),
+                                            host.GetSession().CVarManagerHandle(), recorder);
+        host.Pause(); // frames move only when a test says so; the game clock runs on
+    }
+
+    void AddWaypoint(int frame, float time, Vector location, FloatRotator rotation = {}) {
+        CameraSnapshot s;
+        s.frame = frame;
+        s.timestamp = time;
+        s.FOV = 90.0f;
+        s.location = location;
+        s.rotation = rotation;
+        (*engine->snapshots)[frame] = s;
+    }
+    void Rebuild() {
+        engine->UpdateLocationStrategy();
+        engine->UpdateRotationStrategy();
+    }
+    // Jumps to a frame, lets the game clock run `ticks` frames, then applies once.
+    bool ApplyAt(int frame, int ticks = 0) {
+        host.SetFrame(frame);
+        host.Tick(ticks);
+        const size_t before = recorder->poses.size();
+        engine->Apply();
+        return recorder->poses.size() > before;
+    }
+    const CameraPose& Last() const { return recorder->poses.back(); }
+
+    std::shared_ptr<RecordingApplier> recorder = std::make_shared<RecordingApplier>();
+    std::shared_ptr<DollyCam> engine;
+};
+
+// 100 units a second along x: 0 at frame 0 (0 s), 1000 at frame 300 (10 s).
+class ClockTest : public PlaybackTest {
+protected:
+    void SetUp() override {
+        PlaybackTest::SetUp();
+        AddWaypoint(0, 0.0f, {0, 0, 0});
+        AddWaypoint(300, 10.0f, {1000, 0, 0});
+        Rebuild();
+    }
+};
+
+TEST_F(ClockTest, NothingIsWrittenOutsideThePath) {
+    AddWaypoint(30, 1.0f, {100, 0, 0});
+    engine->snapshots->erase(0);
+    Rebuild();
+    EXPECT_FALSE(ApplyAt(29));
+    EXPECT_TRUE(ApplyAt(30));
+    EXPECT_FALSE(ApplyAt(301));
+    EXPECT_FALSE(ApplyAt(300)); // the last waypoint's own frame: linear has no value there
+}
+
+TEST_F(ClockTest, PausedReplayRunsOnThenSnapsBackToTheFrame) {
+    ASSERT_TRUE(ApplyAt(90)); // frame time 3.0 s
+    EXPECT_NEAR(Last().x, 300.0f, 1e-3f);
+    // The replay stays at frame 90; the game clock runs a frame at a time. Within 1.5
+    // frames the smooth clock is believed, beyond that it is pulled back.
+    std::vector<float> xs;
+    for (int i = 0; i < 6; ++i) {
+        host.Tick();
+        engine->Apply();
+        xs.push_back(Last().x);
+    }
+    for (float x : xs) {
+        EXPECT_GE(x, 300.0f - 1e-3f);
+        EXPECT_LE(x, 300.0f + 100.0f * 1.5f / 30.0f + 1e-3f);
+    }
+    EXPECT_NEAR(xs[0], 300.0f + 100.0f / 30.0f, 1e-3f); // one frame ahead: believed
+    EXPECT_NEAR(xs[1], 300.0f, 1e-3f);                  // two frames ahead: snapped back
+}
+
+TEST_F(ClockTest, JumpingBackRestartsTheClockAtTheNewFrame) {
+    ASSERT_TRUE(ApplyAt(200));
+    ASSERT_TRUE(ApplyAt(100, 1));
+    EXPECT_NEAR(Last().x, 333.333f, 1e-2f);
+    EXPECT_EQ(GetPlaybackClock().lastFrame, 100);
+}
+
+TEST_F(ClockTest, PlayingFollowsTheReplayFrameByFrame) {
+    ASSERT_TRUE(ApplyAt(0));
+    EXPECT_EQ(Last().x, 0.0f);
+    host.Play();
+    for (int frame = 1; frame <= 60; ++frame) {
+        host.Tick();
+        engine->Apply();
+        ASSERT_NEAR(Last().x, frame * 100.0f / 30.0f, 0.05f) << frame;
+    }
+}
+
+TEST_F(ClockTest, AnHourOfPlaybackNeverDriftsMoreThanOneAndAHalfFrames) {
+    engine->snapshots->clear();
+    AddWaypoint(0, 0.0f, {0, 0, 0});
+    AddWaypoint(108000, 3600.0f, {360000, 0, 0}); // 100 units a second for an hour
+    Rebuild();
+    ASSERT_TRUE(ApplyAt(0));
+    host.Play();
+    float worst = 0.0f;
+    for (int frame = 1; frame < 108000; frame += 1) {
+        host.GetWorld().Tick();
+        engine->Apply();
+        const float expected = static_cast<float>(frame) * 100.0f / 30.0f;
+        worst = std::max(worst, std::fabs(Last().x - expected));
+    }
+    EXPECT_LE(worst, 100.0f * 1.5f / 30.0f + 1.0f);
+}
+
+TEST_F(PlaybackTest, FrameTimeDoesNotDivideWhenTheNextFrameFieldDoesNotAdvance) {
+    AddWaypoint(10, 1.0f, {0, 0, 0});
+    AddWaypoint(20, 2.0f, {1000, 0, 0});
+    Rebuild();
+    ASSERT_TRUE(ApplyAt(15, 100)); // far from the frame time: snaps to it
+    EXPECT_NEAR(Last().x, 500.0f, 1e-3f);
+
+    (*engine->snapshots)[20].frame = 5; // the field no longer matches its key
+    Rebuild();
+    ASSERT_TRUE(ApplyAt(16, 100));
+    EXPECT_NEAR(Last().x, 0.0f, 1e-3f); // the earlier waypoint's time
+}
+
+TEST_F(PlaybackTest, FrameShiftEvaluatesAnEarlierFrame) {
+    AddWaypoint(495, 16.5f, {0, 0, 0});
+    AddWaypoint(600, 20.0f, {1050, 0, 0});
+    Rebuild();
+    engine->frameShift = 10;
+    EXPECT_FALSE(ApplyAt(500)); // evaluates frame 490, before the path
+    ASSERT_TRUE(ApplyAt(515, 100));
+    EXPECT_NEAR(Last().x, 100.0f, 1e-2f); // frame 505, 10 frames into the path
+    engine->frameShift = -5;
+    ASSERT_TRUE(ApplyAt(500, 100));
+    EXPECT_NEAR(Last().x, 100.0f, 1e-2f);
+}
+
+TEST_F(PlaybackTest, SingleWaypointIsConsultedOnlyAtItsFrame) {
+    host.Run("dolly_interpmode 1"); // N-Bezier has a value at a lone waypoint
+    AddWaypoint(40, 2.0f, {5, 6, 7});
+    Rebuild();
+    EXPECT_FALSE(ApplyAt(39));
+    EXPECT_FALSE(ApplyAt(41));
+    ASSERT_TRUE(ApplyAt(40, 10));
+    EXPECT_EQ(Last().x, 5.0f);
+    EXPECT_EQ(Last().FOV, 90.0f);
+}
+
+TEST_F(PlaybackTest, ArcLengthTableIsEmptyForDegeneratePaths) {
+    engine->speedNormalisation = true;
+    AddWaypoint(0, 0.0f, {0, 0, 0});
+    Rebuild();
+    EXPECT_TRUE(engine->arcLengthTable.empty()); // one waypoint
+
+    AddWaypoint(30, 0.0f, {100, 0, 0});
+    Rebuild();
+    EXPECT_TRUE(engine->arcLengthTable.empty()); // no time passes
+
+    (*engine->snapshots)[30].timestamp = 1.0f;
+    (*engine->snapshots)[30].location = {0, 0, 0};
+    Rebuild();
+    EXPECT_TRUE(engine->arcLengthTable.empty()); // no distance travelled
+
+    (*engine->snapshots)[30].location = {100, 0, 0};
+    Rebuild();
+    EXPECT_EQ(engine->arcLengthTable.size(), 2001u);
+}
+
+TEST_F(PlaybackTest, ArcLengthTableOfAStraightPathIsLinearToTheEnd) {
+    engine->speedNormalisation = true;
+    AddWaypoint(0, 0.0f, {0, 0, 0});
+    AddWaypoint(30, 1.0f, {100, 0, 0});
+    AddWaypoint(60, 2.0f, {300, 0, 0});
+    Rebuild();
+    const auto& table = engine->arcLengthTable;
+    ASSERT_EQ(table.size(), 2001u);
+    EXPECT_EQ(table.front().first, 0.0f);
+    EXPECT_EQ(table.front().second, 0.0f);
+    EXPECT_FLOAT_EQ(table.back().first, 1.0f);
+    EXPECT_FLOAT_EQ(table.back().second, 2.0f);
+    // Halfway in time the camera has covered 100 of 300 units, then 200 more.
+    EXPECT_NEAR(table[1000].first, 1.0f / 3.0f, 1e-4f);
+    for (size_t i = 1; i < table.size(); ++i)
+        ASSERT_GE(table[i].first, table[i - 1].first) << i;
+}
+
+TEST_F(PlaybackTest, ConstantSpeedRetimesTheClockByDistance) {
+    // 100 units in the first second, 1000 in the next: half the distance (550) is reached
+    // 0.45 s into the second segment.
+    AddWaypoint(0, 0.0f, {0, 0, 0});
+    AddWaypoint(30, 1.0f, {100, 0, 0});
+    AddWaypoint(60, 2.0f, {1100, 0, 0});
+    engine->speedNormalisation = true;
+    Rebuild();
+    ASSERT_TRUE(ApplyAt(30, 100));
+    EXPECT_NEAR(Last().x, 550.0f, 0.5f);
+    ASSERT_TRUE(ApplyAt(15, 100)); // a quarter of the time: a quarter of the distance
+    EXPECT_NEAR(Last().x, 275.0f, 0.5f);
+}
+
+class TargetLockTest : public PlaybackTest {
+protected:
+    void SetUp() override {
+        PlaybackTest::SetUp();
+        AddWaypoint(0, 0.0f, {0, 0, 0}, {100, 200, 300});
+        AddWaypoint(30, 1.0f, {0, 0, 0}, {100, 200, 300});
+        Rebuild();
+    }
+};
+
+TEST_F(TargetLockTest, AimsAtTheBallFromThePathLocation) {
+    engine->lockTarget = 1;
+    host.GetWorld().PinBall({100, 0, 100});
+    ASSERT_TRUE(ApplyAt(10));
+    EXPECT_NEAR(Last().pitch, 8192.0f, 0.01f); // 45 degrees up
+    EXPECT_NEAR(Last().yaw, 0.0f, 0.01f);
+    EXPECT_EQ(Last().roll, 0.0f);
+    EXPECT_EQ(Last().x, 0.0f); // aiming never moves the camera
+
+    host.GetWorld().PinBall({0, 100, 0});
+    ASSERT_TRUE(ApplyAt(11));
+    EXPECT_NEAR(Last().yaw, 16384.0f, 0.01f);
+    EXPECT_NEAR(Last().pitch, 0.0f, 0.01f);
+
+    host.GetWorld().PinBall({0, 0, 0.0001f}); // on top of the camera
+    ASSERT_TRUE(ApplyAt(12));
+    EXPECT_EQ(Last().pitch, 0.0f);
+    EXPECT_EQ(Last().yaw, 0.0f);
+}
+
+TEST_F(TargetLockTest, AimsAtTheChosenCarAndIgnoresMissingOnes) {
+    engine->lockTarget = 2;
+    engine->lockCarIndex = 1;
+    host.GetWorld().PinCar(1, {-100, 0, 0});
+    ASSERT_TRUE(ApplyAt(10));
+    EXPECT_NEAR(std::fabs(Last().yaw), 32768.0f, 0.01f);
+
+    engine->lockCarIndex = 7; // beyond the four cars: the path's rotation stays
+    ASSERT_TRUE(ApplyAt(11));
+    EXPECT_EQ(Last().pitch, 100.0f);
+    EXPECT_EQ(Last().yaw, 200.0f);
+    EXPECT_EQ(Last().roll, 300.0f);
+}
+
+TEST_F(TargetLockTest, OnlyLocksInAReplay) {
+    engine->lockTarget = 1;
+    host.Leave();
+    host.EnterGame();
+    host.EnterFlycam();
+    ASSERT_TRUE(ApplyAt(10));
+    EXPECT_EQ(Last().yaw, 200.0f);
+}
+
+TEST_F(PlaybackTest, SoftFollowStartsOnThePathThenLags) {
+    AddWaypoint(0, 0.0f, {0, 0, 0});
+    AddWaypoint(300, 10.0f, {1000, 0, 0});
+    Rebuild();
+    engine->softFollow = true;
+    engine->softFollowTension = 5.0f;
+    host.Tick(30); // the game clock is at 1 s
+    ASSERT_TRUE(ApplyAt(30));
+    EXPECT_NEAR(Last().x, 100.0f, 1e-3f); // first step: exactly on the path
+    EXPECT_TRUE(engine->softFollowPrimed);
+
+    host.Play();
+    host.Tick();
+    engine->Apply();
+    // The path moved to 103.333; the spring closes 1 - exp(-5 / 30) = 15.35% of the gap.
+    EXPECT_NEAR(Last().x, 100.0f + 3.3333f * 0.15352f, 2e-3f);
+
+    engine->softFollow = false;
+    engine->Apply();
+    EXPECT_NEAR(Last().x, 103.333f, 2e-3f);
+    EXPECT_EQ(GetPlaybackClock().softFollowLastTime, -1.0f);
+}
+
+TEST_F(PlaybackTest, DifferentModesTakeRotationFromTheRotationStrategy) {
+    host.Run("dolly_interpmode_rotation 2"); // cosine rotation, linear location
+    AddWaypoint(0, 0.0f, {0, 0, 0}, {0, 0, 0});
+    AddWaypoint(30, 1.0f, {300, 0, 0}, {0, 1000, 0});
+    Rebuild();
+    ASSERT_FALSE(engine->sameStrategyMode);
+    ASSERT_TRUE(ApplyAt(10, 100)); // a third of the way
+    EXPECT_NEAR(Last().x, 100.0f, 1e-3f);
+    EXPECT_NEAR(Last().yaw, 250.0f, 0.05f); // (1 - cos(pi / 3)) / 2 = 0.25
+}
+
+} // namespace
+} // namespace Quorvel::Testing
