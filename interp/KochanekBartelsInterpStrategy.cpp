@@ -9,18 +9,16 @@ namespace {
 
 constexpr float kMinSpan = 1e-6f;
 
-// The four waypoints around a segment, their time spans (seconds, at least 1e-6) and the
-// position t in the middle span, clamped to [0, 1].
+// The segment's two waypoints, the time spans (seconds, at least 1e-6) before, of and after
+// it, and the position t in it, clamped to [0, 1].
 struct Window {
-    const CameraSnapshot& p0;
     const CameraSnapshot& p1;
     const CameraSnapshot& p2;
-    const CameraSnapshot& p3;
     float h0, h1, h2;
     float t;
 };
 
-// One channel's value; v0..v3 are its values at the four waypoints.
+// One channel's value; v0..v3 are its values at the waypoints before A, A, B and after B.
 float Blend(const Window& w, float v0, float v1, float v2, float v3) {
     const float tension1 = w.p1.v3_kb_tension, bias1 = w.p1.v3_kb_bias;
     const float cont1 = w.p1.v3_kb_continuity;
@@ -61,7 +59,7 @@ CameraPose KochanekBartelsInterpStrategy::Evaluate(float time, int frame) {
     const float h1 = std::max(p2.timestamp - p1.timestamp, kMinSpan);
     const float h2 = std::max(p3.timestamp - p2.timestamp, kMinSpan);
     const float t = std::clamp((time - p1.timestamp) / h1, 0.0f, 1.0f);
-    const Window w{p0, p1, p2, p3, h0, h1, h2, t};
+    const Window w{p1, p2, h0, h1, h2, t};
 
     CameraPose pose;
     pose.x = Blend(w, p0.location.X, p1.location.X, p2.location.X, p3.location.X);

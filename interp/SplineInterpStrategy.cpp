@@ -76,14 +76,14 @@ void SplineInterpStrategy::Report(const Status& status) {
 bool SplineInterpStrategy::RebuildSplines() {
     using Quorvel::Spline::InterpolateCubicNatural;
     const SplinePoints points = CollectPoints(*waypoints);
-    for (Status status : {InterpolateCubicNatural(points.location, 4, locationSpline),
-                          InterpolateCubicNatural(points.rotation, 4, rotationSpline),
-                          InterpolateCubicNatural(points.fov, 2, fovSpline)})
-        if (!status.ok) {
-            Report(status);
-            return false;
-        }
-    return true;
+    Status status = InterpolateCubicNatural(points.location, 4, locationSpline);
+    if (status.ok)
+        status = InterpolateCubicNatural(points.rotation, 4, rotationSpline);
+    if (status.ok)
+        status = InterpolateCubicNatural(points.fov, 2, fovSpline);
+    if (!status.ok)
+        Report(status);
+    return status.ok;
 }
 
 bool SplineInterpStrategy::Locate(const BSpline& spline, double time, double epsilon,

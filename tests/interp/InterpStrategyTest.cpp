@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <vector>
 
@@ -13,9 +14,9 @@
 namespace {
 
 std::vector<int> Frames(const SnapshotMap& path) {
-    std::vector<int> frames;
-    for (const auto& entry : path)
-        frames.push_back(entry.first);
+    std::vector<int> frames(path.size());
+    std::transform(path.begin(), path.end(), frames.begin(),
+                   [](const auto& entry) { return entry.first; });
     return frames;
 }
 

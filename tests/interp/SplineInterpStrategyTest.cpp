@@ -77,7 +77,8 @@ TEST(SplineInterp, TheFrameOnlyDecidesThatThereIsAValue) {
 
 TEST(SplineInterp, TimeIsMetWithinTheToleranceOfTheConsoleAccuracy) {
     FakeConsole console;
-    console.intVariables["dolly_spline_acc"] = 100;
+    int& accuracy = console.intVariables["dolly_spline_acc"];
+    accuracy = 100;
     auto spline = Spline(TimeLine(6));
     spline->cvarManager = console.Handle();
     const float time = 3.37f;
@@ -85,7 +86,7 @@ TEST(SplineInterp, TimeIsMetWithinTheToleranceOfTheConsoleAccuracy) {
     EXPECT_LE(std::fabs(coarse - 100.0f * time), 100.0f * 0.01f + 1e-3f);
 
     // Read again on the next evaluation: no rebuild needed.
-    console.intVariables["dolly_spline_acc"] = 7500;
+    accuracy = 7500;
     const float fine = spline->Evaluate(time, 30).x;
     EXPECT_LE(std::fabs(fine - 100.0f * time), 100.0f * 0.000134f + 1e-3f);
     EXPECT_NE(coarse, fine);

@@ -47,8 +47,7 @@ std::vector<double> MakePoints(const RandomPath& path, unsigned seed) {
     std::mt19937 generator(seed);
     std::uniform_real_distribution<double> value(-path.scale, path.scale);
     std::vector<double> points(path.count * path.dimension);
-    for (double& v : points)
-        v = value(generator);
+    std::generate(points.begin(), points.end(), [&] { return value(generator); });
     return points;
 }
 

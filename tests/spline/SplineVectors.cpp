@@ -1,5 +1,6 @@
 #include "SplineVectors.h"
 
+#include <algorithm>
 #include <fstream>
 #include <stdexcept>
 
@@ -61,10 +62,9 @@ SplineCase ReadSpline(const json& node) {
 }
 
 const SplineCase* FindSpline(const std::vector<SplineCase>& splines, const std::string& id) {
-    for (const SplineCase& s : splines)
-        if (s.id == id)
-            return &s;
-    return nullptr;
+    const auto found = std::find_if(splines.begin(), splines.end(),
+                                    [&](const SplineCase& s) { return s.id == id; });
+    return found == splines.end() ? nullptr : &*found;
 }
 
 ErrorCase ReadError(const json& node, const std::vector<SplineCase>& splines) {
