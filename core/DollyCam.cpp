@@ -3,9 +3,9 @@
 #include <iterator>
 #include <string>
 
+#include "core/InterpStrategyFactory.h"
 #include "core/PathLimits.h"
 #include "interp/InterpStrategy.h"
-#include "core/InterpStrategyFactory.h"
 
 DollyCam::DollyCam(std::shared_ptr<GameWrapper> gameWrapper,
                    std::shared_ptr<CVarManagerWrapper> cvarManager,
@@ -103,8 +103,7 @@ int DollyCam::ReadIntVariable(const std::string& name) const {
 std::shared_ptr<InterpStrategy> DollyCam::CreateInterpStrategy(int mode) {
     const int chaikinDegree = ReadIntVariable("dolly_chaikin_degree");
     if (!IsKnownInterpMode(mode))
-        cvarManager->log("Unknown interp mode " + std::to_string(mode) +
-                         ". Defaulting to linear.");
+        cvarManager->log("Unknown interp mode " + std::to_string(mode) + ". Defaulting to linear.");
     return MakeInterpStrategy(mode, snapshots, chaikinDegree, cvarManager);
 }
 

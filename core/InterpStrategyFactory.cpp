@@ -8,7 +8,9 @@
 #include "interp/NBezierInterpStrategy.h"
 #include "interp/SplineInterpStrategy.h"
 
-bool IsKnownInterpMode(int mode) { return mode >= 0 && mode <= 7; }
+bool IsKnownInterpMode(int mode) {
+    return mode >= 0 && mode <= 7;
+}
 
 std::shared_ptr<InterpStrategy>
 MakeInterpStrategy(int mode, const std::shared_ptr<SnapshotMap>& path, int chaikinDegree,

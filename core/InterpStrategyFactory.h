@@ -16,7 +16,6 @@ bool IsKnownInterpMode(int mode);
 
 // cvarManager reaches the B-spline strategy, which reads its accuracy variable on every
 // evaluation and reports its library's errors.
-std::shared_ptr<InterpStrategy> MakeInterpStrategy(int mode,
-                                                   const std::shared_ptr<SnapshotMap>& path,
-                                                   int chaikinDegree,
-                                                   const std::shared_ptr<CVarManagerWrapper>& cvarManager);
+std::shared_ptr<InterpStrategy>
+MakeInterpStrategy(int mode, const std::shared_ptr<SnapshotMap>& path, int chaikinDegree,
+                   const std::shared_ptr<CVarManagerWrapper>& cvarManager);

@@ -4,9 +4,9 @@
 // back to the replay whenever the two drift apart by more than 1.5 frames.
 
 struct PlaybackClock {
-    bool armed = true;               // may restart when the first waypoint's frame comes again
-    int lastFrame = -1;              // shifted frame seen by the previous Apply
-    float start = 0.0f;              // game-clock seconds matching the first waypoint's time
+    bool armed = true;                // may restart when the first waypoint's frame comes again
+    int lastFrame = -1;               // shifted frame seen by the previous Apply
+    float start = 0.0f;               // game-clock seconds matching the first waypoint's time
     float softFollowLastTime = -1.0f; // game-clock seconds of the previous spring step
 };
 

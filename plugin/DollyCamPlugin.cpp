@@ -23,8 +23,8 @@ void DollyCamPlugin::Guarded(const char* entryPoint, const std::function<void()>
 
 void DollyCamPlugin::onLoad() {
     Guarded("onLoad", [this] {
-        cvarManager->registerCvar("cl_dollycam_settings_open", "0", "Open DollyCam settings",
-                                  true, true, 0.0f, true, 1.0f, true);
+        cvarManager->registerCvar("cl_dollycam_settings_open", "0", "Open DollyCam settings", true,
+                                  true, 0.0f, true, 1.0f, true);
         auto applier = std::make_shared<RealGameApplier>(gameWrapper);
         dollyCam = std::make_shared<DollyCam>(gameWrapper, cvarManager, applier);
         renderPathFlag = std::make_shared<bool>(true);
@@ -35,9 +35,8 @@ void DollyCamPlugin::onLoad() {
                                [this](std::string name) { onCameraUpdatePOV(std::move(name)); });
         gameWrapper->HookEvent(kInitGameEvent,
                                [this](std::string name) { onReplayInitGame(std::move(name)); });
-        gameWrapper->HookEvent(kHudDestroyedEvent, [this](std::string name) {
-            onReplayHudDestroyed(std::move(name));
-        });
+        gameWrapper->HookEvent(kHudDestroyedEvent,
+                               [this](std::string name) { onReplayHudDestroyed(std::move(name)); });
 
         RegisterVariables();
         RegisterCommands();
@@ -53,7 +52,9 @@ CommandContext DollyCamPlugin::MakeCommandContext() {
     context.cvarManager = cvarManager;
     context.gameWrapper = gameWrapper;
     context.pathDirectory = pathDirectory;
-    context.isInFlycam = [this] { return IsInFlycam(); };
+    context.isInFlycam = [this] {
+        return IsInFlycam();
+    };
     return context;
 }
 

@@ -67,16 +67,16 @@ public:
 
     // --- State ---------------------------------------------------------------------------------
     std::shared_ptr<DollyCam> dollyCam;
-    std::shared_ptr<bool> renderPathFlag;          // bound to dolly_render
-    std::shared_ptr<std::string> pathDirectory;    // bound to dolly_path_directory
+    std::shared_ptr<bool> renderPathFlag;       // bound to dolly_render
+    std::shared_ptr<std::string> pathDirectory; // bound to dolly_path_directory
     bool isWindowOpen = true;
     bool blockGameInput = false;
     int autoModeWaypointCount = -1;
     bool orbiting = false;
     Vector orbitTarget;
-    float orbitDistance = 800.0f; // world units
-    float orbitYaw = 0.0f;        // radians
-    float orbitPitch = 0.5f;      // radians
+    float orbitDistance = 800.0f;  // world units
+    float orbitYaw = 0.0f;         // radians
+    float orbitPitch = 0.5f;       // radians
     std::map<int, bool> floorLock; // per waypoint frame
 
 private:

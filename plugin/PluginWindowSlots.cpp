@@ -6,9 +6,13 @@
 
 void DollyCamPlugin::DrawWindow() {}
 
-std::string DollyCamPlugin::WindowMenuName() { return "dollycam"; }
+std::string DollyCamPlugin::WindowMenuName() {
+    return "dollycam";
+}
 
-std::string DollyCamPlugin::WindowMenuTitle() { return "Quorvel"; }
+std::string DollyCamPlugin::WindowMenuTitle() {
+    return "Quorvel";
+}
 
 void DollyCamPlugin::AdoptImGuiContext(std::uintptr_t context) {
     // The plugin carries its own copy of the library; drawing goes into the host's frame
@@ -16,10 +20,18 @@ void DollyCamPlugin::AdoptImGuiContext(std::uintptr_t context) {
     ImGui::SetCurrentContext(reinterpret_cast<ImGuiContext*>(context));
 }
 
-bool DollyCamPlugin::WantsInputBlocked() { return blockGameInput; }
+bool DollyCamPlugin::WantsInputBlocked() {
+    return blockGameInput;
+}
 
-bool DollyCamPlugin::IsOverlayActive() { return true; }
+bool DollyCamPlugin::IsOverlayActive() {
+    return true;
+}
 
-void DollyCamPlugin::WindowOpened() { isWindowOpen = true; }
+void DollyCamPlugin::WindowOpened() {
+    isWindowOpen = true;
+}
 
-void DollyCamPlugin::WindowClosed() { isWindowOpen = false; }
+void DollyCamPlugin::WindowClosed() {
+    isWindowOpen = false;
+}

@@ -14,7 +14,9 @@ struct Range {
 
 constexpr Range kUnbounded{false, 0.0f, false, 0.0f};
 
-constexpr Range Between(float min, float max) { return {true, min, true, max}; }
+constexpr Range Between(float min, float max) {
+    return {true, min, true, max};
+}
 
 } // namespace
 
@@ -102,8 +104,7 @@ void DollyCamPlugin::RegisterCommands() {
     add("dolly_cam_set_frame", &DollyCamPlugin::onCameraCommand, "Jump to replay frame", kGame);
     add("dolly_snapshot_list", &DollyCamPlugin::onSnapshotCommand, "List all snapshots", 0);
     add("dolly_snapshot_info", &DollyCamPlugin::onSnapshotCommand, "Show snapshot info", 0);
-    add("dolly_snapshot_override", &DollyCamPlugin::onSnapshotCommand, "Override snapshot",
-        kGame);
+    add("dolly_snapshot_override", &DollyCamPlugin::onSnapshotCommand, "Override snapshot", kGame);
     add("dolly_snapshot_delete", &DollyCamPlugin::onSnapshotCommand, "Delete snapshot by index",
         kGame);
     add("dolly_snapshot_select", &DollyCamPlugin::onSnapshotSelectCommand,
@@ -118,8 +119,8 @@ void DollyCamPlugin::RegisterCommands() {
     add("dolly_path_rotate", &DollyCamPlugin::onPathToolCommand,
         "Rotate path: dolly_path_rotate rx ry rz (degrees)", 0);
     add("dolly_path_reverse", &DollyCamPlugin::onPathToolCommand, "Reverse path direction", 0);
-    add("dolly_path_smooth", &DollyCamPlugin::onPathToolCommand,
-        "Apply one smoothing pass to path", 0);
+    add("dolly_path_smooth", &DollyCamPlugin::onPathToolCommand, "Apply one smoothing pass to path",
+        0);
     add("dolly_preset_save", &DollyCamPlugin::onPresetCommand,
         "Save preset: dolly_preset_save name [tag1,tag2]", 0);
     add("dolly_preset_load", &DollyCamPlugin::onPresetCommand,

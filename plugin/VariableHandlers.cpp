@@ -5,8 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "plugin/DollyCamPlugin.h"
 #include "interp/InterpStrategy.h"
+#include "plugin/DollyCamPlugin.h"
 
 void DollyCamPlugin::onInterpModeChanged(std::string, CVarWrapper cvar) {
     const std::string name = cvar.getCVarName();
@@ -65,8 +65,8 @@ void DollyCamPlugin::onFrameShiftChanged(std::string, CVarWrapper cvar) {
     // value and only the mirror is clamped.
     int shift = cvar.getIntValue();
     if (shift != 0) {
-        const int magnitude =
-            static_cast<int>(std::clamp<long long>(std::llabs(static_cast<long long>(shift)), 5, 20));
+        const int magnitude = static_cast<int>(
+            std::clamp<long long>(std::llabs(static_cast<long long>(shift)), 5, 20));
         shift = shift < 0 ? -magnitude : magnitude;
     }
     dollyCam->frameShift = shift;

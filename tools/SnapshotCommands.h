@@ -13,8 +13,7 @@
 // dolly_cam_set_fov, dolly_cam_set_frame
 void RunCameraCommand(const CommandContext& context, const std::vector<std::string>& arguments);
 // dolly_replayinfo
-void RunReplayInfoCommand(const CommandContext& context,
-                          const std::vector<std::string>& arguments);
+void RunReplayInfoCommand(const CommandContext& context, const std::vector<std::string>& arguments);
 // dolly_snapshot_take, dolly_activate, dolly_deactivate
 void RunDollyCommand(const CommandContext& context, const std::vector<std::string>& arguments);
 // dolly_snapshot_list, dolly_snapshot_info, dolly_snapshot_override, dolly_snapshot_delete
