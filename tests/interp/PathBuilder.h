@@ -45,6 +45,17 @@ inline std::shared_ptr<SnapshotMap> WindingPath(int n) {
     return path;
 }
 
+// x = 100 * timestamp at every waypoint, so the location spline is the straight line through
+// them and the pose's x tells exactly which time the bisection settled on.
+inline std::shared_ptr<SnapshotMap> TimeLine(int n) {
+    auto path = std::make_shared<SnapshotMap>();
+    for (int i = 0; i < n; ++i) {
+        const float time = 2.0f + 0.7f * static_cast<float>(i) + 0.1f * static_cast<float>(i % 2);
+        (*path)[30 * i] = Waypoint(30 * i, time, {100.0f * time, 50, 0}, {}, 90);
+    }
+    return path;
+}
+
 inline CameraPose PoseValuesOf(const CameraSnapshot& w) {
     return {w.location.X,   w.location.Y,    w.location.Z, w.rotation.pitch,
             w.rotation.yaw, w.rotation.roll, w.FOV};

@@ -16,17 +16,6 @@ std::shared_ptr<SplineInterpStrategy> Spline(std::shared_ptr<SnapshotMap> path, 
     return std::make_shared<SplineInterpStrategy>(path, degree);
 }
 
-// x = 100 * timestamp at every waypoint, so the location spline is the straight line through
-// them and the pose's x tells exactly which time the bisection settled on.
-std::shared_ptr<SnapshotMap> TimeLine(int n) {
-    auto path = std::make_shared<SnapshotMap>();
-    for (int i = 0; i < n; ++i) {
-        const float time = 2.0f + 0.7f * static_cast<float>(i) + 0.1f * static_cast<float>(i % 2);
-        (*path)[30 * i] = Waypoint(30 * i, time, {100.0f * time, 50, 0}, {}, 90);
-    }
-    return path;
-}
-
 TEST(SplineInterp, Name) {
     EXPECT_EQ(Spline(TimeLine(4))->GetName(), "Spline interpolation");
 }
