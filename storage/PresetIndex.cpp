@@ -1,6 +1,7 @@
 #include "storage/PresetIndex.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include <nlohmann/json.hpp>
 
@@ -57,7 +58,7 @@ std::string ChoosePresetFileName(const std::vector<PresetEntry>& index, const st
         return existing->filename;
     const std::string derived = PresetFileNameFor(name);
     for (int number = 1;; ++number) {
-        const std::string candidate = NumberedPresetFileName(derived, number);
+        std::string candidate = NumberedPresetFileName(derived, number);
         if (!UsedByAnotherPreset(index, name, candidate))
             return candidate;
     }
@@ -68,8 +69,9 @@ std::string ChoosePresetFileName(const std::vector<PresetEntry>& index, const st
 bool SerializePresetIndex(const std::vector<PresetEntry>& index, std::string& text,
                           std::string& error) {
     json list = json::array();
-    for (const PresetEntry& entry : index)
-        list.push_back({{"filename", entry.filename}, {"name", entry.name}, {"tags", entry.tags}});
+    std::transform(index.begin(), index.end(), std::back_inserter(list), [](const PresetEntry& e) {
+        return json{{"filename", e.filename}, {"name", e.name}, {"tags", e.tags}};
+    });
     try {
         text = list.dump(4);
         return true;
@@ -137,7 +139,8 @@ bool ParsePresetIndex(const std::string& text, std::vector<PresetEntry>& out, st
         PresetEntry entry;
         std::string problem;
         if (!ReadEntry(document[i], entry, problem)) {
-            error = position + ": " + problem;
+            error = position;
+            error.append(": ").append(problem);
             return false;
         }
         index.push_back(std::move(entry));
