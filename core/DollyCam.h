@@ -5,7 +5,7 @@
 //   core/DollyCamPlayback.cpp  Apply and the arc-length table
 //   storage/PathFile.cpp       SavePath, LoadPath
 //   storage/PresetLibrary.cpp  the preset library
-//   tools/PathTransforms.cpp   mirror, scale, rotate, reverse, smooth
+//   tools/DollyCamTransforms.cpp  mirror, offset, scale, rotate, reverse, smooth
 //
 // Every change to `snapshots` must be followed by UpdateLocationStrategy() and then
 // UpdateRotationStrategy(): strategies hold their own copy of the path.
