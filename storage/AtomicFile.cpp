@@ -1,6 +1,8 @@
 #include "storage/AtomicFile.h"
 
 #include <cerrno>
+#include <chrono>
+#include <cstdint>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -18,9 +20,11 @@ std::string LastSystemReason() {
 }
 
 // A name no other writer is likely to pick, hidden from plain listings. Two programs saving
-// into the same folder at once each get their own temporary file.
+// into the same folder at once each get their own temporary file. (The clock seeds the
+// generator: a random device may throw where none is available.)
 fs::path TemporaryNameBeside(const fs::path& file) {
-    static std::mt19937_64 generator{std::random_device{}()};
+    static std::mt19937_64 generator{static_cast<std::uint64_t>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count())};
     std::ostringstream name;
     name << ".quorvel-save-" << std::hex << generator() << ".tmp";
     return file.parent_path() / name.str();
