@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets everything up and runs the whole suite twice: in a normal build and in a build with
-# AddressSanitizer and UndefinedBehaviorSanitizer, which halt on the first error.
+# AddressSanitizer and UndefinedBehaviorSanitizer, which halt on the first error; then fuzzes
+# the path-file and preset-index readers for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,3 +12,5 @@ scripts/setup.sh build-asan -DQUORVEL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure -j2
+
+scripts/fuzz.sh 25
