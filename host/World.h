@@ -11,6 +11,8 @@
 // 1 / fps each tick (1 / 30 in a live game), also while the replay is paused.
 // Live game: its frame (GetReplayDirector().GetReplay().GetCurrentFrame()) starts at 0 and
 // advances every tick; pausing applies to replays only.
+// GetGameEventAsServer is the live game's server only: null in a replay, whose server is
+// GetGameEventAsReplay.
 // Menu (neither): no camera, no game event; ticks only render.
 
 #include <array>

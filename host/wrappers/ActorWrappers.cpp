@@ -78,6 +78,7 @@ void CameraWrapper::SetFOV(float fov) {
         camera->world->WriteFov(*camera, fov);
 }
 
+// cppcheck-suppress passedByValue ; the SDK declares it by value
 void CameraWrapper::SetPOV(POV pov) {
     if (Camera* camera = CameraAt(memory_address))
         camera->world->WritePov(*camera, pov);

@@ -27,7 +27,7 @@ protected:
         return manager.registerCvar(name, "5", "ranged", true, true, 0.0f, true, 20.0f);
     }
     void LogChanges(CVarWrapper cvar, const std::string& tag) {
-        cvar.addOnValueChanged([this, tag](std::string old, CVarWrapper changed) {
+        cvar.addOnValueChanged([this, tag](const std::string& old, CVarWrapper changed) {
             lines.push_back(tag + " " + old + "->" + changed.getStringValue());
         });
     }

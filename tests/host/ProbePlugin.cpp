@@ -37,7 +37,7 @@ void ProbePlugin::onUnload() {
 void ProbePlugin::RegisterVariables() {
     CVarWrapper number =
         cvarManager->registerCvar("probe_int", "5", "An int", true, true, 0.0f, true, 20.0f);
-    number.addOnValueChanged([this](std::string old, CVarWrapper cvar) {
+    number.addOnValueChanged([this](const std::string& old, CVarWrapper cvar) {
         if (Failing("change"))
             throw std::runtime_error("probe change failure");
         cvarManager->log("probe_int: " + old + " -> " + cvar.getStringValue());
@@ -61,17 +61,17 @@ void ProbePlugin::RegisterVariables() {
 void ProbePlugin::RegisterCommands() {
     cvarManager->registerNotifier(
         "probe_echo",
-        [this](std::vector<std::string> words) { cvarManager->log(Join(words, 0, "|")); }, "Echo",
-        0);
+        [this](const std::vector<std::string>& words) { cvarManager->log(Join(words, 0, "|")); },
+        "Echo", 0);
     cvarManager->registerNotifier(
         "probe_run",
-        [this](std::vector<std::string> words) {
+        [this](const std::vector<std::string>& words) {
             cvarManager->executeCommand(Join(words, 1, " "), false);
         },
         "Run", 0x40);
     cvarManager->registerNotifier(
         "probe_set",
-        [this](std::vector<std::string> words) {
+        [this](const std::vector<std::string>& words) {
             if (words.size() >= 3)
                 cvarManager->getCvar(words[1]).setValue(words[2]);
         },
@@ -81,7 +81,7 @@ void ProbePlugin::RegisterCommands() {
         0);
     cvarManager->registerNotifier(
         "probe_skip",
-        [this](std::vector<std::string> words) {
+        [this](const std::vector<std::string>& words) {
             gameWrapper->GetGameEventAsReplay().SkipToFrame(std::stoi(words.at(1)));
         },
         "Skip", 0);
