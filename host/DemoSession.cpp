@@ -3,31 +3,128 @@
 namespace Corvane::Host {
 
 const char* DemoScript() {
-    return R"(# A replay in the free-fly camera: four snapshots, then two interpolation modes.
+    return R"(# Record a path of six waypoints in a replay, moving and turning the camera.
 @replay
 @flycam
-@camera 0 -3000 600 -1500 16384 0 90
 @frame 0
+@camera 0 -3000 600 -1500 16384 0 90
 dolly_snapshot_take
+@frame 60
 @camera 1500 -2000 800 -2000 24000 0 90
-@frame 90
 dolly_snapshot_take
+@frame 120
 @camera 2500 0 900 -2500 32768 0 80
+dolly_snapshot_take
 @frame 180
+@camera 1500 2000 700 -1800 40000 0 85
 dolly_snapshot_take
-@camera 1500 2000 700 -1800 40000 0 90
-@frame 270
+@frame 240
+@camera 0 3000 500 -1200 49152 0 90
+dolly_snapshot_take
+@frame 300
+@camera -1500 2000 400 -1000 57344 0 95
+dolly_snapshot_take
+@frame 360
 dolly_snapshot_take
 dolly_snapshot_list
-dolly_snapshot_info 90
-dolly_snapshot_delete 2
+dolly_snapshot_info 60
+dolly_snapshot_delete 7
 dolly_snapshot_list
+
+# Play it in the default modes: B-spline for location and rotation.
+@frame 0
+dolly_activate
+@tick 90
+@pose
+# Aim at the ball for a while, then let go.
+dolly_lock_target 1
+@tick 60
+@pose
+dolly_lock_target 0
+@tick 60
+@pose
+dolly_deactivate
+
+# The settings window's automatic choice: cubic Hermite location, B-spline rotation.
+dolly_interpmode_location 7
+@frame 0
+dolly_activate
+@tick 150
+@pose
+dolly_deactivate
 dolly_interpmode 0
 dolly_interpmode 2
-@tick 30
+dolly_interpmode 5
+
+# Keep the path on disk, and as a tagged preset.
+dolly_path_save demo_path.json
+dolly_path_clear
+dolly_snapshot_list
+dolly_path_load demo_path.json
+dolly_snapshot_info 120
+dolly_preset_save intro demo,wide
+dolly_preset_list
+
+# Reshape the whole path, then bring the preset back.
+dolly_path_offset 0 0 200
+dolly_path_mirror 1
+dolly_snapshot_info 120
+dolly_path_reverse
+dolly_path_smooth
+dolly_preset_load intro
+dolly_snapshot_info 120
+
+# Custom handles shape the cubic Hermite curve: the same path with and without them.
+dolly_interpmode 7
+dolly_path_load handles_plain.json
+@frame 45
+dolly_activate
+@tick 1
 @pose
+dolly_deactivate
+dolly_path_load handles_custom.json
+@frame 45
+dolly_activate
+@tick 1
+@pose
+dolly_deactivate
 @leave
 )";
+}
+
+namespace {
+
+// Four waypoints along x, one second apart at 30 frames a second. {HANDLES} is replaced by
+// the second waypoint's handle members.
+constexpr const char* kHandlesPath = R"({
+    "0": {"FOV": 90.0, "frame": 0, "location": {"x": 0.0, "y": 0.0, "z": 300.0},
+          "rotation": {"pitch": 0.0, "roll": 0.0, "yaw": 0.0}, "timestamp": 0.0, "weight": 1.0},
+    "30": {"FOV": 90.0, "frame": 30, "location": {"x": 1000.0, "y": 0.0, "z": 300.0},
+           "rotation": {"pitch": 0.0, "roll": 0.0, "yaw": 0.0}, "timestamp": 1.0,
+           "weight": 1.0{HANDLES}},
+    "60": {"FOV": 90.0, "frame": 60, "location": {"x": 2000.0, "y": 0.0, "z": 300.0},
+           "rotation": {"pitch": 0.0, "roll": 0.0, "yaw": 0.0}, "timestamp": 2.0, "weight": 1.0},
+    "90": {"FOV": 90.0, "frame": 90, "location": {"x": 3000.0, "y": 0.0, "z": 300.0},
+           "rotation": {"pitch": 0.0, "roll": 0.0, "yaw": 0.0}, "timestamp": 3.0, "weight": 1.0}
+})";
+
+// Handles that pull the path sideways through the second waypoint.
+constexpr const char* kCustomHandles =
+    R"(, "v3_bz_has_custom": true, "v3_bz_ctrl_in": {"x": -300.0, "y": -600.0, "z": 0.0},
+           "v3_bz_ctrl_out": {"x": 300.0, "y": 600.0, "z": 0.0})";
+
+std::string HandlesPath(const std::string& handles) {
+    std::string text = kHandlesPath;
+    const std::string marker = "{HANDLES}";
+    text.replace(text.find(marker), marker.size(), handles);
+    return text;
+}
+
+} // namespace
+
+std::vector<std::pair<std::string, std::string>> DemoFiles() {
+    return {{"campaths/handles_plain.json", HandlesPath("")},
+            {"campaths/handles_custom.json", HandlesPath(kCustomHandles)}};
 }
 
 } // namespace Corvane::Host

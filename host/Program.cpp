@@ -108,6 +108,21 @@ int RunCommand(const std::vector<std::string>& arguments) {
     return RunSession(run);
 }
 
+bool WriteDemoFiles(const std::filesystem::path& dataFolder) {
+    for (const auto& [name, contents] : DemoFiles()) {
+        const std::filesystem::path file = dataFolder / name;
+        std::error_code error;
+        std::filesystem::create_directories(file.parent_path(), error);
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
+        out << contents;
+        if (!out) {
+            std::cerr << "corvane-sim: cannot write " << file.string() << '\n';
+            return false;
+        }
+    }
+    return true;
+}
+
 int DemoCommand(const std::vector<std::string>& arguments) {
     std::map<std::string, std::string> options;
     if (!ReadOptions(arguments, 1, {"--out"}, options))
@@ -124,7 +139,11 @@ int DemoCommand(const std::vector<std::string>& arguments) {
             return 2;
         }
     }
-    std::cerr << "corvane-sim: demo data folder: " << run.dataFolder.string() << '\n';
+    if (!WriteDemoFiles(run.dataFolder))
+        return 2;
+    run.track = run.dataFolder / "track.csv";
+    std::cerr << "corvane-sim: demo data folder: " << run.dataFolder.string()
+              << " (camera track in track.csv)\n";
     return RunSession(run);
 }
 
