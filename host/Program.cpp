@@ -8,9 +8,9 @@
 
 #include "host/DataFolder.h"
 #include "host/DemoSession.h"
+#include "host/SampleSession.h"
 #include "host/ScriptRunner.h"
-#include "host/Session.h"
-#include "host/TrackWriter.h"
+#include "host/SessionRun.h"
 
 namespace Corvane::Host {
 
@@ -18,15 +18,9 @@ namespace {
 
 constexpr const char* kUsage = "usage: corvane-sim run SCRIPT [--data DIR] [--plugin PATH] "
                                "[--track FILE.csv]\n"
-                               "       corvane-sim demo [--out DIR]\n";
-
-struct SessionRun {
-    std::string scriptName;
-    std::string script;
-    std::filesystem::path dataFolder;
-    std::filesystem::path plugin;
-    std::filesystem::path track;
-};
+                               "       corvane-sim demo [--out DIR]\n"
+                               "       corvane-sim sample PATH.json [--location-mode N] "
+                               "[--rotation-mode M] [--chaikin D] [--speed-norm] [--csv OUT]\n";
 
 int Usage(const std::string& problem) {
     if (!problem.empty())
@@ -53,35 +47,6 @@ bool ReadOptions(const std::vector<std::string>& arguments, size_t first,
 std::string Option(const std::map<std::string, std::string>& options, const std::string& name) {
     const auto found = options.find(name);
     return found == options.end() ? std::string() : found->second;
-}
-
-int RunSession(const SessionRun& run) {
-    std::unique_ptr<TrackWriter> track;
-    if (!run.track.empty()) {
-        track = std::make_unique<TrackWriter>(run.track);
-        if (!track->IsOpen()) {
-            std::cerr << "corvane-sim: cannot write the track file " << run.track.string() << '\n';
-            return 2;
-        }
-    }
-    Session session(SessionSettings{run.dataFolder, nullptr, nullptr});
-    const LoadResult loaded = session.LoadModule(run.plugin);
-    if (loaded == LoadResult::Refused)
-        return 2;
-    int status = 0;
-    if (loaded == LoadResult::Faulted) {
-        std::cerr << "corvane-sim: the plugin failed while loading\n";
-        status = 3;
-    } else {
-        ScriptRunner runner(session, run.scriptName);
-        runner.SetTrack(track.get());
-        status = runner.Run(run.script);
-    }
-    const int faultsBefore = session.GetGuard().FaultCount();
-    session.Unload();
-    if (status == 0 && session.GetGuard().FaultCount() > faultsBefore)
-        status = 3;
-    return status;
 }
 
 int RunCommand(const std::vector<std::string>& arguments) {
@@ -156,6 +121,8 @@ int RunProgram(const std::vector<std::string>& arguments) {
         return RunCommand(arguments);
     if (arguments[0] == "demo")
         return DemoCommand(arguments);
+    if (arguments[0] == "sample")
+        return SampleCommand(arguments);
     return Usage("unknown command " + arguments[0]);
 }
 

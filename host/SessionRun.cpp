@@ -1,0 +1,41 @@
+#include "host/SessionRun.h"
+
+#include <iostream>
+#include <memory>
+
+#include "host/ScriptRunner.h"
+#include "host/Session.h"
+#include "host/TrackWriter.h"
+
+namespace Corvane::Host {
+
+int RunSession(const SessionRun& run) {
+    std::unique_ptr<TrackWriter> track;
+    if (!run.track.empty()) {
+        track = std::make_unique<TrackWriter>(run.track);
+        if (!track->IsOpen()) {
+            std::cerr << "corvane-sim: cannot write the track file " << run.track.string() << '\n';
+            return 2;
+        }
+    }
+    Session session(SessionSettings{run.dataFolder, nullptr, run.log});
+    const LoadResult loaded = session.LoadModule(run.plugin);
+    if (loaded == LoadResult::Refused)
+        return 2;
+    int status = 0;
+    if (loaded == LoadResult::Faulted) {
+        std::cerr << "corvane-sim: the plugin failed while loading\n";
+        status = 3;
+    } else {
+        ScriptRunner runner(session, run.scriptName);
+        runner.SetTrack(track.get());
+        status = runner.Run(run.script);
+    }
+    const int faultsBefore = session.GetGuard().FaultCount();
+    session.Unload();
+    if (status == 0 && session.GetGuard().FaultCount() > faultsBefore)
+        status = 3;
+    return status;
+}
+
+} // namespace Corvane::Host

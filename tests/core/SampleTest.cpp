@@ -1,0 +1,176 @@
+// `corvane-sim sample` flies a saved path in each mode: the track must be continuous, and
+// every interpolating mode must pass through every waypoint at its frame.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+struct Waypoint {
+    int frame;
+    double x, y, z, pitch, yaw, fov;
+};
+
+// Six waypoints a second apart at 30 fps, turning across the +-32768 yaw seam.
+const Waypoint kPath[] = {
+    {0, 0, 0, 300, -1000, 30000, 90},         {30, 800, 400, 350, -1500, 32000, 85},
+    {60, 1500, 1200, 420, -800, -32000, 80},  {90, 1700, 2200, 380, 0, -30000, 90},
+    {120, 1200, 3000, 300, 500, -28000, 100}, {150, 400, 3300, 250, 0, -26000, 95},
+};
+
+std::string PathJson() {
+    std::ostringstream json;
+    json << "{";
+    for (size_t i = 0; i < std::size(kPath); ++i) {
+        const Waypoint& w = kPath[i];
+        json << (i ? "," : "") << "\"" << w.frame << "\": {\"frame\": " << w.frame
+             << ", \"timestamp\": " << w.frame / 30.0 << ", \"FOV\": " << w.fov
+             << ", \"weight\": 1.0, \"location\": {\"x\": " << w.x << ", \"y\": " << w.y
+             << ", \"z\": " << w.z << "}, \"rotation\": {\"pitch\": " << w.pitch
+             << ", \"yaw\": " << w.yaw << ", \"roll\": 0.0}}";
+    }
+    json << "}";
+    return json.str();
+}
+
+struct Row {
+    int frame;
+    double x, y, z, pitch, yaw, fov;
+};
+
+std::vector<Row> ReadTrack(const std::filesystem::path& file) {
+    std::ifstream in(file);
+    std::string line;
+    std::getline(in, line);
+    std::vector<Row> rows;
+    while (std::getline(in, line)) {
+        for (char& c : line)
+            if (c == ',')
+                c = ' ';
+        std::istringstream fields(line);
+        long tick;
+        double seconds, roll;
+        Row r{};
+        fields >> tick >> r.frame >> seconds >> r.x >> r.y >> r.z >> r.pitch >> r.yaw >> roll >>
+            r.fov;
+        rows.push_back(r);
+    }
+    return rows;
+}
+
+// The largest straight-line move between neighbouring waypoints, per frame.
+double ChordStepBound() {
+    double bound = 0.0;
+    for (size_t i = 1; i < std::size(kPath); ++i) {
+        const Waypoint& a = kPath[i - 1];
+        const Waypoint& b = kPath[i];
+        const double d = std::hypot(b.x - a.x, b.y - a.y, b.z - a.z);
+        bound = std::max(bound, d / (b.frame - a.frame));
+    }
+    return bound;
+}
+
+double AngleDistance(double a, double b) {
+    const double d = std::fmod(std::fabs(a - b), 65536.0);
+    return std::min(d, 65536.0 - d);
+}
+
+class SampleTest : public ::testing::TestWithParam<int> {
+protected:
+    static void SetUpTestSuite() {
+        folder = std::filesystem::temp_directory_path() /
+                 ("quorvel-sample-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(folder);
+        std::ofstream(folder / "path.json") << PathJson();
+    }
+    static void TearDownTestSuite() { std::filesystem::remove_all(folder); }
+
+    std::vector<Row> Sample(int mode) {
+        const std::filesystem::path csv = folder / ("mode" + std::to_string(mode) + ".csv");
+        const std::string command =
+            std::string(QUORVEL_BUILD_DIR) + "/corvane-sim sample " +
+            (folder / "path.json").string() + " --location-mode " + std::to_string(mode) +
+            " --rotation-mode " + std::to_string(mode) + " --csv " + csv.string() + " > /dev/null";
+        EXPECT_EQ(std::system(command.c_str()), 0);
+        return ReadTrack(csv);
+    }
+
+    static std::filesystem::path folder;
+};
+
+std::filesystem::path SampleTest::folder;
+
+TEST_P(SampleTest, TrackIsContinuous) {
+    const int mode = GetParam();
+    const std::vector<Row> rows = Sample(mode);
+    ASSERT_GE(rows.size(), 150u) << "mode " << mode;
+    // Curves may swing wider than the chords, but never jump.
+    const double stepBound = 4.0 * ChordStepBound();
+    for (size_t i = 1; i < rows.size(); ++i) {
+        const Row& a = rows[i - 1];
+        const Row& b = rows[i];
+        ASSERT_EQ(b.frame, a.frame + 1) << "mode " << mode;
+        EXPECT_LE(std::hypot(b.x - a.x, b.y - a.y, b.z - a.z), stepBound)
+            << "mode " << mode << " frame " << b.frame;
+        // Angles are compared on the circle: a whole turn between frames is no move at all.
+        // Cosine and Catmull-Rom blend stored angles without unwrapping (the long way round
+        // across the seam), still well under a quarter turn a frame.
+        EXPECT_LE(AngleDistance(b.yaw, a.yaw), 16384.0) << "mode " << mode << " frame " << b.frame;
+        EXPECT_LE(std::fabs(b.fov - a.fov), 2.0) << "mode " << mode << " frame " << b.frame;
+    }
+}
+
+TEST_P(SampleTest, InterpolatingModesPassThroughEveryWaypoint) {
+    const int mode = GetParam();
+    if (mode == 1)
+        GTEST_SKIP() << "N-Bezier is pulled towards its inner waypoints, not through them";
+    std::map<int, Row> byFrame;
+    for (const Row& row : Sample(mode))
+        byFrame[row.frame] = row;
+    // B-spline finds the moment by bisection, to a small fraction of a frame.
+    const double tolerance = mode == 5 ? 0.5 : 0.02;
+    for (const Waypoint& w : kPath) {
+        if (w.frame == kPath[std::size(kPath) - 1].frame)
+            continue; // the last waypoint's own frame has no segment
+        ASSERT_TRUE(byFrame.count(w.frame)) << "mode " << mode << " frame " << w.frame;
+        const Row& r = byFrame[w.frame];
+        EXPECT_NEAR(r.x, w.x, tolerance) << "mode " << mode << " frame " << w.frame;
+        EXPECT_NEAR(r.y, w.y, tolerance) << "mode " << mode << " frame " << w.frame;
+        EXPECT_NEAR(r.z, w.z, tolerance) << "mode " << mode << " frame " << w.frame;
+        EXPECT_LE(AngleDistance(r.yaw, w.yaw), 2.0) << "mode " << mode << " frame " << w.frame;
+        EXPECT_LE(AngleDistance(r.pitch, w.pitch), 2.0) << "mode " << mode << " frame " << w.frame;
+        EXPECT_NEAR(r.fov, w.fov, mode == 5 ? 0.05 : 1e-3)
+            << "mode " << mode << " frame " << w.frame;
+    }
+}
+
+TEST(SampleEndsTest, NBezierHoldsBothEnds) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("quorvel-bezier-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "path.json") << PathJson();
+    const std::string command = std::string(QUORVEL_BUILD_DIR) + "/corvane-sim sample " +
+                                (folder / "path.json").string() + " --location-mode 1 " +
+                                "--rotation-mode 1 --csv " + (folder / "t.csv").string() +
+                                " > /dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const std::vector<Row> rows = ReadTrack(folder / "t.csv");
+    ASSERT_EQ(rows.size(), 151u); // N-Bezier has a value at the last frame too
+    EXPECT_NEAR(rows.front().x, kPath[0].x, 1e-3);
+    EXPECT_NEAR(rows.back().x, kPath[5].x, 0.05);
+    EXPECT_NEAR(rows.back().y, kPath[5].y, 0.05);
+    std::filesystem::remove_all(folder);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryMode, SampleTest, ::testing::Range(0, 8));
+
+} // namespace
