@@ -1,11 +1,19 @@
 #include "tools/ArgumentParsing.h"
 
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 
 ArgumentReader::ArgumentReader(CVarManagerWrapper& console,
                                const std::vector<std::string>& arguments)
     : console(console), arguments(arguments) {}
+
+bool ArgumentReader::Require(size_t count, const char* usage) const {
+    if (arguments.size() >= count)
+        return true;
+    console.log(usage);
+    return false;
+}
 
 bool ArgumentReader::ReadInt(size_t index, int& value) const {
     try {
@@ -30,6 +38,19 @@ bool ArgumentReader::ReadFloat(size_t index, float& value) const {
         ReportInvalid(index);
         return false;
     }
+}
+
+bool ArgumentReader::ReadWholeUnits(size_t index, int& value) const {
+    float units = 0.0f;
+    if (!ReadFloat(index, units))
+        return false;
+    const double whole = std::trunc(static_cast<double>(units));
+    if (whole < std::numeric_limits<int>::min() || whole > std::numeric_limits<int>::max()) {
+        ReportInvalid(index);
+        return false;
+    }
+    value = static_cast<int>(whole);
+    return true;
 }
 
 void ArgumentReader::ReportInvalid(size_t index) const {

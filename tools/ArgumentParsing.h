@@ -16,9 +16,14 @@ class ArgumentReader {
 public:
     ArgumentReader(CVarManagerWrapper& console, const std::vector<std::string>& arguments);
 
+    // True when at least `count` words were typed (the command's name included); otherwise
+    // logs the usage line.
+    bool Require(size_t count, const char* usage) const;
     // Element index read as an int / float; false (after logging) when it does not convert.
     bool ReadInt(size_t index, int& value) const;
     bool ReadFloat(size_t index, float& value) const;
+    // A float that must also fit an int once truncated toward zero (rotator units).
+    bool ReadWholeUnits(size_t index, int& value) const;
 
 private:
     void ReportInvalid(size_t index) const;

@@ -7,15 +7,6 @@
 
 namespace {
 
-// True when there are at least count elements; otherwise logs the usage line.
-bool HasArguments(CVarManagerWrapper& console, const std::vector<std::string>& arguments,
-                  std::size_t count, const char* usage) {
-    if (arguments.size() >= count)
-        return true;
-    console.log(usage);
-    return false;
-}
-
 // --- Path ------------------------------------------------------------------------------------
 
 // Playback stays on: an empty path simply gives no pose.
@@ -49,7 +40,7 @@ bool ReadTripleBackwards(const ArgumentReader& reader, float& first, float& seco
 
 void Offset(const CommandContext& context, const std::vector<std::string>& arguments) {
     CVarManagerWrapper& console = *context.cvarManager;
-    if (!HasArguments(console, arguments, 4, "Usage: x y z"))
+    if (!ArgumentReader(console, arguments).Require(4, "Usage: x y z"))
         return;
     float x = 0.0f, y = 0.0f, z = 0.0f;
     if (ReadTripleBackwards(ArgumentReader(console, arguments), x, y, z))
@@ -58,7 +49,7 @@ void Offset(const CommandContext& context, const std::vector<std::string>& argum
 
 void Scale(const CommandContext& context, const std::vector<std::string>& arguments) {
     CVarManagerWrapper& console = *context.cvarManager;
-    if (!HasArguments(console, arguments, 2, "Usage: factor"))
+    if (!ArgumentReader(console, arguments).Require(2, "Usage: factor"))
         return;
     float factor = 0.0f;
     if (ArgumentReader(console, arguments).ReadFloat(1, factor))
@@ -67,7 +58,7 @@ void Scale(const CommandContext& context, const std::vector<std::string>& argume
 
 void Rotate(const CommandContext& context, const std::vector<std::string>& arguments) {
     CVarManagerWrapper& console = *context.cvarManager;
-    if (!HasArguments(console, arguments, 4, "Usage: rx ry rz"))
+    if (!ArgumentReader(console, arguments).Require(4, "Usage: rx ry rz"))
         return;
     float rx = 0.0f, ry = 0.0f, rz = 0.0f; // degrees
     if (ReadTripleBackwards(ArgumentReader(console, arguments), rx, ry, rz))
@@ -79,7 +70,7 @@ void Rotate(const CommandContext& context, const std::vector<std::string>& argum
 // Failed results were reported by the library itself; they get no second line.
 void SavePreset(const CommandContext& context, const std::vector<std::string>& arguments) {
     CVarManagerWrapper& console = *context.cvarManager;
-    if (!HasArguments(console, arguments, 2, "Usage: name [tags]"))
+    if (!ArgumentReader(console, arguments).Require(2, "Usage: name [tags]"))
         return;
     const std::string& name = arguments[1];
     // Only the third word holds tags, so tags are typed without spaces.
@@ -94,7 +85,7 @@ void SavePreset(const CommandContext& context, const std::vector<std::string>& a
 
 void LoadPreset(const CommandContext& context, const std::vector<std::string>& arguments) {
     CVarManagerWrapper& console = *context.cvarManager;
-    if (!HasArguments(console, arguments, 2, "Usage: name"))
+    if (!ArgumentReader(console, arguments).Require(2, "Usage: name"))
         return;
     const PresetResult result = LoadDollyPreset(*context.dollyCam, arguments[1]);
     if (result == PresetResult::Done)
@@ -105,7 +96,7 @@ void LoadPreset(const CommandContext& context, const std::vector<std::string>& a
 
 void DeletePreset(const CommandContext& context, const std::vector<std::string>& arguments) {
     CVarManagerWrapper& console = *context.cvarManager;
-    if (!HasArguments(console, arguments, 2, "Usage: name"))
+    if (!ArgumentReader(console, arguments).Require(2, "Usage: name"))
         return;
     const PresetResult result = DeleteDollyPreset(*context.dollyCam, arguments[1]);
     if (result == PresetResult::Done)
@@ -131,10 +122,10 @@ void RunPathCommand(const CommandContext& context, const std::vector<std::string
     if (command == "dolly_path_clear") {
         ClearPath(*context.dollyCam);
     } else if (command == "dolly_path_save") {
-        if (HasArguments(console, arguments, 2, "Usage: dolly_path_save filename"))
+        if (ArgumentReader(console, arguments).Require(2, "Usage: dolly_path_save filename"))
             context.dollyCam->SavePath(directory, arguments[1]);
     } else if (command == "dolly_path_load") {
-        if (HasArguments(console, arguments, 2, "Usage: dolly_path_load filename"))
+        if (ArgumentReader(console, arguments).Require(2, "Usage: dolly_path_load filename"))
             context.dollyCam->LoadPath(directory, arguments[1]);
     }
 }

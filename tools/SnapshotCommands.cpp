@@ -1,84 +1,46 @@
 #include "tools/SnapshotCommands.h"
 
-#include <cmath>
-#include <limits>
-
 #include "core/PathLimits.h"
 #include "tools/ArgumentParsing.h"
 #include "tools/SnapshotPrinting.h"
 
 namespace {
 
-// A float argument that must also fit an int once truncated (rotator units).
-bool ReadWholeUnits(const ArgumentReader& reader, CVarManagerWrapper& console,
-                    const std::vector<std::string>& arguments, size_t index, int& value) {
-    float units = 0.0f;
-    if (!reader.ReadFloat(index, units))
-        return false;
-    const double whole = std::trunc(static_cast<double>(units));
-    if (whole < std::numeric_limits<int>::min() || whole > std::numeric_limits<int>::max()) {
-        console.log(arguments.front() + ": not a valid number: " + arguments[index]);
-        return false;
-    }
-    value = static_cast<int>(whole);
-    return true;
-}
+using Arguments = std::vector<std::string>;
 
-void SetCameraLocation(const CommandContext& context, const std::vector<std::string>& arguments) {
-    CVarManagerWrapper& console = *context.cvarManager;
-    if (arguments.size() < 4) {
-        console.log("Usage: x y z");
-        return;
-    }
-    const ArgumentReader reader(console, arguments);
+// --- The live camera -------------------------------------------------------------------------
+
+void SetCameraLocation(const CommandContext& context, const ArgumentReader& reader) {
     Vector location;
-    if (!reader.ReadFloat(1, location.X) || !reader.ReadFloat(2, location.Y) ||
-        !reader.ReadFloat(3, location.Z))
-        return;
-    context.gameWrapper->GetCamera().SetLocation(location);
+    if (reader.Require(4, "Usage: x y z") && reader.ReadFloat(1, location.X) &&
+        reader.ReadFloat(2, location.Y) && reader.ReadFloat(3, location.Z))
+        context.gameWrapper->GetCamera().SetLocation(location);
 }
 
-void SetCameraRotation(const CommandContext& context, const std::vector<std::string>& arguments) {
-    CVarManagerWrapper& console = *context.cvarManager;
-    if (arguments.size() < 4) {
-        console.log("Usage: p y r");
-        return;
-    }
-    // Raw rotator units (65536 a turn), not degrees.
-    const ArgumentReader reader(console, arguments);
+// Raw rotator units (65536 a turn), not degrees.
+void SetCameraRotation(const CommandContext& context, const ArgumentReader& reader) {
     Rotator rotation;
-    if (!ReadWholeUnits(reader, console, arguments, 1, rotation.Pitch) ||
-        !ReadWholeUnits(reader, console, arguments, 2, rotation.Yaw) ||
-        !ReadWholeUnits(reader, console, arguments, 3, rotation.Roll))
-        return;
-    context.gameWrapper->GetCamera().SetRotation(rotation);
+    if (reader.Require(4, "Usage: p y r") && reader.ReadWholeUnits(1, rotation.Pitch) &&
+        reader.ReadWholeUnits(2, rotation.Yaw) && reader.ReadWholeUnits(3, rotation.Roll))
+        context.gameWrapper->GetCamera().SetRotation(rotation);
 }
 
-void SetCameraFov(const CommandContext& context, const std::vector<std::string>& arguments) {
-    CVarManagerWrapper& console = *context.cvarManager;
-    if (arguments.size() < 2) {
-        console.log("Usage: fov");
-        return;
-    }
+void SetCameraFov(const CommandContext& context, const ArgumentReader& reader) {
     float fov = 0.0f;
-    if (!ArgumentReader(console, arguments).ReadFloat(1, fov))
-        return;
-    context.gameWrapper->GetCamera().SetFOV(fov);
+    if (reader.Require(2, "Usage: fov") && reader.ReadFloat(1, fov))
+        context.gameWrapper->GetCamera().SetFOV(fov);
 }
 
-void JumpToFrame(const CommandContext& context, const std::vector<std::string>& arguments) {
-    CVarManagerWrapper& console = *context.cvarManager;
-    if (arguments.size() < 2) {
-        console.log("Usage: frame");
-        return;
-    }
+void JumpToFrame(const CommandContext& context, const ArgumentReader& reader) {
     int frame = 0;
-    if (!ArgumentReader(console, arguments).ReadInt(1, frame))
+    if (!reader.Require(2, "Usage: frame") || !reader.ReadInt(1, frame))
         return;
     ReplayServerWrapper replay = context.gameWrapper->GetGameEventAsReplay();
     if (!replay.IsNull())
         replay.SkipToFrame(frame);
 }
+
+// --- Snapshots -------------------------------------------------------------------------------
 
 void TakeAndReport(const CommandContext& context) {
     SnapshotStoreResult result;
@@ -101,42 +63,31 @@ void ListSnapshots(const CommandContext& context) {
     context.cvarManager->log("Total: " + std::to_string(frames.size()));
 }
 
-void ShowSnapshotInfo(const CommandContext& context, const std::vector<std::string>& arguments) {
-    CVarManagerWrapper& console = *context.cvarManager;
-    if (arguments.size() < 2) {
-        console.log("Usage: id");
-        return;
-    }
+void ShowSnapshotInfo(const CommandContext& context, const ArgumentReader& reader) {
     int frame = 0;
-    if (!ArgumentReader(console, arguments).ReadInt(1, frame))
+    if (!reader.Require(2, "Usage: id") || !reader.ReadInt(1, frame))
         return;
-    if (context.dollyCam->snapshots->count(frame) == 0) {
-        console.log("Snapshot not found");
-        return;
-    }
-    PrintSnapshot(console, context.dollyCam->GetSnapshot(frame));
+    if (context.dollyCam->snapshots->count(frame) == 0)
+        context.cvarManager->log("Snapshot not found");
+    else
+        PrintSnapshot(*context.cvarManager, context.dollyCam->GetSnapshot(frame));
 }
 
 // Replaces (or creates) the waypoint at a frame with the live camera, shape parameters reset.
-void OverrideSnapshot(const CommandContext& context, const std::vector<std::string>& arguments) {
-    CVarManagerWrapper& console = *context.cvarManager;
-    if (arguments.size() < 2) {
-        console.log("Usage: id");
-        return;
-    }
+void OverrideSnapshot(const CommandContext& context, const ArgumentReader& reader) {
     int frame = 0;
-    if (!ArgumentReader(console, arguments).ReadInt(1, frame))
+    if (!reader.Require(2, "Usage: id") || !reader.ReadInt(1, frame))
         return;
     DollyCam& dollyCam = *context.dollyCam;
     SnapshotStoreResult result;
     CameraSnapshot snapshot = dollyCam.TakeSnapshot(false, result);
     if (result == SnapshotStoreResult::NoReplay) {
         // Outside a replay there is no camera state worth keeping: keep the waypoint there.
-        console.log("Failed to create snapshot");
+        context.cvarManager->log("Failed to create snapshot");
         return;
     }
     if (!PathSpanAllowsFrame(*dollyCam.snapshots, frame)) {
-        console.log(kPathSpanMessage);
+        context.cvarManager->log(kPathSpanMessage);
         return;
     }
     snapshot.frame = frame;
@@ -145,16 +96,10 @@ void OverrideSnapshot(const CommandContext& context, const std::vector<std::stri
     dollyCam.UpdateRotationStrategy();
 }
 
-void DeleteSnapshotAt(const CommandContext& context, const std::vector<std::string>& arguments) {
-    CVarManagerWrapper& console = *context.cvarManager;
-    if (arguments.size() < 2) {
-        console.log("Usage: index");
-        return;
-    }
+void DeleteSnapshotAt(const CommandContext& context, const ArgumentReader& reader) {
     int index = 0;
-    if (!ArgumentReader(console, arguments).ReadInt(1, index))
-        return;
-    context.dollyCam->DeleteSnapshot(index);
+    if (reader.Require(2, "Usage: index") && reader.ReadInt(1, index))
+        context.dollyCam->DeleteSnapshot(index);
 }
 
 bool RequireFlycam(const CommandContext& context) {
@@ -166,7 +111,7 @@ bool RequireFlycam(const CommandContext& context) {
 
 } // namespace
 
-void RunCameraCommand(const CommandContext& context, const std::vector<std::string>& arguments) {
+void RunCameraCommand(const CommandContext& context, const Arguments& arguments) {
     const std::string command = arguments.at(0);
     CameraWrapper camera = context.gameWrapper->GetCamera();
     if (command == "dolly_cam_show" && !camera.IsNull()) {
@@ -182,22 +127,23 @@ void RunCameraCommand(const CommandContext& context, const std::vector<std::stri
     }
     if (!RequireFlycam(context))
         return;
+    const ArgumentReader reader(*context.cvarManager, arguments);
     if (command == "dolly_cam_set_location")
-        SetCameraLocation(context, arguments);
+        SetCameraLocation(context, reader);
     else if (command == "dolly_cam_set_rotation")
-        SetCameraRotation(context, arguments);
+        SetCameraRotation(context, reader);
     else if (command == "dolly_cam_set_fov")
-        SetCameraFov(context, arguments);
+        SetCameraFov(context, reader);
     else if (command == "dolly_cam_set_frame")
-        JumpToFrame(context, arguments);
+        JumpToFrame(context, reader);
 }
 
-void RunReplayInfoCommand(const CommandContext& context, const std::vector<std::string>&) {
+void RunReplayInfoCommand(const CommandContext& context, const Arguments&) {
     if (!context.gameWrapper->IsInReplay())
         context.cvarManager->log("Not in replay");
 }
 
-void RunDollyCommand(const CommandContext& context, const std::vector<std::string>& arguments) {
+void RunDollyCommand(const CommandContext& context, const Arguments& arguments) {
     const std::string command = arguments.at(0);
     if (!RequireFlycam(context))
         return;
@@ -209,47 +155,40 @@ void RunDollyCommand(const CommandContext& context, const std::vector<std::strin
         context.dollyCam->Deactivate();
 }
 
-void RunSnapshotCommand(const CommandContext& context, const std::vector<std::string>& arguments) {
+void RunSnapshotCommand(const CommandContext& context, const Arguments& arguments) {
     const std::string command = arguments.at(0);
     if (!RequireFlycam(context))
         return;
+    const ArgumentReader reader(*context.cvarManager, arguments);
     if (command == "dolly_snapshot_list")
         ListSnapshots(context);
     else if (command == "dolly_snapshot_info")
-        ShowSnapshotInfo(context, arguments);
+        ShowSnapshotInfo(context, reader);
     else if (command == "dolly_snapshot_override")
-        OverrideSnapshot(context, arguments);
+        OverrideSnapshot(context, reader);
     else if (command == "dolly_snapshot_delete")
-        DeleteSnapshotAt(context, arguments);
+        DeleteSnapshotAt(context, reader);
 }
 
-void RunBezierWeightCommand(const CommandContext& context,
-                            const std::vector<std::string>& arguments) {
+void RunBezierWeightCommand(const CommandContext& context, const Arguments& arguments) {
     if (arguments.at(0) != "dolly_bezier_weight")
         return;
-    CVarManagerWrapper& console = *context.cvarManager;
-    if (arguments.size() < 2) {
-        console.log("Usage: id [weight]");
-        return;
-    }
-    const ArgumentReader reader(console, arguments);
+    const ArgumentReader reader(*context.cvarManager, arguments);
     int frame = 0;
-    if (!reader.ReadInt(1, frame))
+    if (!reader.Require(2, "Usage: id [weight]") || !reader.ReadInt(1, frame))
         return;
     DollyCam& dollyCam = *context.dollyCam;
     if (dollyCam.snapshots->count(frame) == 0) {
-        console.log("Frame not found");
+        context.cvarManager->log("Frame not found");
         return;
     }
-    if (arguments.size() == 2) {
-        console.log("Weight: " + std::to_string(dollyCam.GetSnapshot(frame).weight));
-        return;
-    }
-    float weight = 0.0f;
-    if (!reader.ReadFloat(2, weight))
-        return;
     CameraSnapshot snapshot = dollyCam.GetSnapshot(frame);
-    snapshot.weight = weight;
+    if (arguments.size() == 2) {
+        context.cvarManager->log("Weight: " + std::to_string(snapshot.weight));
+        return;
+    }
+    if (!reader.ReadFloat(2, snapshot.weight))
+        return;
     (*dollyCam.snapshots)[frame] = snapshot; // under its key, even if its frame field differs
     dollyCam.UpdateLocationStrategy();
     dollyCam.UpdateRotationStrategy();
