@@ -4,15 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
+#include "tests/core/SimRun.h"
+
+namespace Quorvel::Testing {
 namespace {
 
 struct Waypoint {
@@ -42,31 +44,6 @@ std::string PathJson() {
     return json.str();
 }
 
-struct Row {
-    int frame;
-    double x, y, z, pitch, yaw, fov;
-};
-
-std::vector<Row> ReadTrack(const std::filesystem::path& file) {
-    std::ifstream in(file);
-    std::string line;
-    std::getline(in, line);
-    std::vector<Row> rows;
-    while (std::getline(in, line)) {
-        for (char& c : line)
-            if (c == ',')
-                c = ' ';
-        std::istringstream fields(line);
-        long tick;
-        double seconds, roll;
-        Row r{};
-        fields >> tick >> r.frame >> seconds >> r.x >> r.y >> r.z >> r.pitch >> r.yaw >> roll >>
-            r.fov;
-        rows.push_back(r);
-    }
-    return rows;
-}
-
 // The largest straight-line move between neighbouring waypoints, per frame.
 double ChordStepBound() {
     double bound = 0.0;
@@ -87,37 +64,34 @@ double AngleDistance(double a, double b) {
 class SampleTest : public ::testing::TestWithParam<int> {
 protected:
     static void SetUpTestSuite() {
-        folder = std::filesystem::temp_directory_path() /
-                 ("quorvel-sample-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(folder);
-        std::ofstream(folder / "path.json") << PathJson();
+        folder = std::make_unique<TempFolder>("quorvel-sample");
+        std::ofstream(*folder / "path.json") << PathJson();
     }
-    static void TearDownTestSuite() { std::filesystem::remove_all(folder); }
+    static void TearDownTestSuite() { folder.reset(); }
 
-    std::vector<Row> Sample(int mode) {
-        const std::filesystem::path csv = folder / ("mode" + std::to_string(mode) + ".csv");
-        const std::string command =
-            std::string(QUORVEL_BUILD_DIR) + "/corvane-sim sample " +
-            (folder / "path.json").string() + " --location-mode " + std::to_string(mode) +
-            " --rotation-mode " + std::to_string(mode) + " --csv " + csv.string() + " > /dev/null";
-        EXPECT_EQ(std::system(command.c_str()), 0);
+    static std::vector<TrackRow> Sample(int mode) {
+        const std::filesystem::path csv = *folder / ("mode" + std::to_string(mode) + ".csv");
+        const std::string modes = std::to_string(mode);
+        EXPECT_EQ(RunSim("sample " + (*folder / "path.json").string() + " --location-mode " +
+                         modes + " --rotation-mode " + modes + " --csv " + csv.string()),
+                  0);
         return ReadTrack(csv);
     }
 
-    static std::filesystem::path folder;
+    static std::unique_ptr<TempFolder> folder;
 };
 
-std::filesystem::path SampleTest::folder;
+std::unique_ptr<TempFolder> SampleTest::folder;
 
 TEST_P(SampleTest, TrackIsContinuous) {
     const int mode = GetParam();
-    const std::vector<Row> rows = Sample(mode);
+    const std::vector<TrackRow> rows = Sample(mode);
     ASSERT_GE(rows.size(), 150u) << "mode " << mode;
     // Curves may swing wider than the chords, but never jump.
     const double stepBound = 4.0 * ChordStepBound();
     for (size_t i = 1; i < rows.size(); ++i) {
-        const Row& a = rows[i - 1];
-        const Row& b = rows[i];
+        const TrackRow& a = rows[i - 1];
+        const TrackRow& b = rows[i];
         ASSERT_EQ(b.frame, a.frame + 1) << "mode " << mode;
         EXPECT_LE(std::hypot(b.x - a.x, b.y - a.y, b.z - a.z), stepBound)
             << "mode " << mode << " frame " << b.frame;
@@ -133,8 +107,8 @@ TEST_P(SampleTest, InterpolatingModesPassThroughEveryWaypoint) {
     const int mode = GetParam();
     if (mode == 1)
         GTEST_SKIP() << "N-Bezier is pulled towards its inner waypoints, not through them";
-    std::map<int, Row> byFrame;
-    for (const Row& row : Sample(mode))
+    std::map<int, TrackRow> byFrame;
+    for (const TrackRow& row : Sample(mode))
         byFrame[row.frame] = row;
     // B-spline finds the moment by bisection, to a small fraction of a frame.
     const double tolerance = mode == 5 ? 0.5 : 0.02;
@@ -142,7 +116,7 @@ TEST_P(SampleTest, InterpolatingModesPassThroughEveryWaypoint) {
         if (w.frame == kPath[std::size(kPath) - 1].frame)
             continue; // the last waypoint's own frame has no segment
         ASSERT_TRUE(byFrame.count(w.frame)) << "mode " << mode << " frame " << w.frame;
-        const Row& r = byFrame[w.frame];
+        const TrackRow& r = byFrame[w.frame];
         EXPECT_NEAR(r.x, w.x, tolerance) << "mode " << mode << " frame " << w.frame;
         EXPECT_NEAR(r.y, w.y, tolerance) << "mode " << mode << " frame " << w.frame;
         EXPECT_NEAR(r.z, w.z, tolerance) << "mode " << mode << " frame " << w.frame;
@@ -153,24 +127,15 @@ TEST_P(SampleTest, InterpolatingModesPassThroughEveryWaypoint) {
     }
 }
 
-TEST(SampleEndsTest, NBezierHoldsBothEnds) {
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("quorvel-bezier-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    std::ofstream(folder / "path.json") << PathJson();
-    const std::string command = std::string(QUORVEL_BUILD_DIR) + "/corvane-sim sample " +
-                                (folder / "path.json").string() + " --location-mode 1 " +
-                                "--rotation-mode 1 --csv " + (folder / "t.csv").string() +
-                                " > /dev/null";
-    ASSERT_EQ(std::system(command.c_str()), 0);
-    const std::vector<Row> rows = ReadTrack(folder / "t.csv");
+TEST_F(SampleTest, NBezierHoldsBothEnds) {
+    const std::vector<TrackRow> rows = Sample(1);
     ASSERT_EQ(rows.size(), 151u); // N-Bezier has a value at the last frame too
     EXPECT_NEAR(rows.front().x, kPath[0].x, 1e-3);
     EXPECT_NEAR(rows.back().x, kPath[5].x, 0.05);
     EXPECT_NEAR(rows.back().y, kPath[5].y, 0.05);
-    std::filesystem::remove_all(folder);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryMode, SampleTest, ::testing::Range(0, 8));
 
 } // namespace
+} // namespace Quorvel::Testing

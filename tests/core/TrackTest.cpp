@@ -4,31 +4,23 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <string>
-#include <vector>
 
+#include "tests/core/SimRun.h"
+
+namespace Quorvel::Testing {
 namespace {
-
-struct Row {
-    int frame;
-    double x, y, z;
-    int pitch, yaw, roll;
-    double fov;
-};
 
 struct Key {
     int frame;
-    double x, y, z, pitch, yaw, roll, fov;
+    double x, y, z, pitch, yaw, fov;
 };
 
 const Key kKeys[] = {
-    {30, 0, 0, 100, 0, 0, 0, 90},
-    {90, 600, 300, 100, 1000, 16384, 0, 80},
-    {150, 600, 900, 400, -1000, 30000, 0, 100},
+    {30, 0, 0, 100, 0, 0, 90},
+    {90, 600, 300, 100, 1000, 16384, 80},
+    {150, 600, 900, 400, -1000, 30000, 100},
 };
 
 std::string Script() {
@@ -36,48 +28,24 @@ std::string Script() {
     s << "@replay\n@flycam\n";
     for (const Key& k : kKeys)
         s << "@frame " << k.frame << "\n@camera " << k.x << ' ' << k.y << ' ' << k.z << ' '
-          << k.pitch << ' ' << k.yaw << ' ' << k.roll << ' ' << k.fov << "\ndolly_snapshot_take\n";
+          << k.pitch << ' ' << k.yaw << " 0 " << k.fov << "\ndolly_snapshot_take\n";
     s << "dolly_interpmode 0\n@frame 0\ndolly_activate\n@tick 200\n";
     return s.str();
 }
 
-std::vector<Row> ReadTrack(const std::filesystem::path& file) {
-    std::ifstream in(file);
-    std::string line;
-    std::getline(in, line); // header
-    std::vector<Row> rows;
-    while (std::getline(in, line)) {
-        for (char& c : line)
-            if (c == ',')
-                c = ' ';
-        std::istringstream fields(line);
-        long tick;
-        double seconds;
-        Row r{};
-        fields >> tick >> r.frame >> seconds >> r.x >> r.y >> r.z >> r.pitch >> r.yaw >> r.roll >>
-            r.fov;
-        rows.push_back(r);
-    }
-    return rows;
-}
-
 TEST(TrackTest, LinearPlaybackFollowsTheWaypointsAndNothingElse) {
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / ("quorvel-track-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir / "data");
-    std::ofstream(dir / "session.script") << Script();
-    const std::string command = std::string(QUORVEL_BUILD_DIR) + "/corvane-sim run " +
-                                (dir / "session.script").string() + " --data " +
-                                (dir / "data").string() + " --track " +
-                                (dir / "track.csv").string() + " > " + (dir / "out.txt").string();
-    ASSERT_EQ(std::system(command.c_str()), 0);
+    TempFolder folder("quorvel-track");
+    std::ofstream(folder / "session.script") << Script();
+    ASSERT_EQ(RunSim("run " + (folder / "session.script").string() + " --data " +
+                     (folder / "data").string() + " --track " + (folder / "track.csv").string()),
+              0);
 
-    const std::vector<Row> rows = ReadTrack(dir / "track.csv");
+    const std::vector<TrackRow> rows = ReadTrack(folder / "track.csv");
     // Written from the first waypoint's frame up to, not including, the last one's.
     ASSERT_EQ(rows.size(), 120u);
     EXPECT_EQ(rows.front().frame, 30);
     EXPECT_EQ(rows.back().frame, 149);
-    for (const Row& r : rows) {
+    for (const TrackRow& r : rows) {
         const Key& a = r.frame < 90 ? kKeys[0] : kKeys[1];
         const Key& b = r.frame < 90 ? kKeys[1] : kKeys[2];
         const double u = double(r.frame - a.frame) / double(b.frame - a.frame);
@@ -89,7 +57,7 @@ TEST(TrackTest, LinearPlaybackFollowsTheWaypointsAndNothingElse) {
         EXPECT_NEAR(r.yaw, std::trunc(a.yaw + (b.yaw - a.yaw) * u), 1.0) << r.frame;
         EXPECT_EQ(r.roll, 0) << r.frame;
     }
-    std::filesystem::remove_all(dir);
 }
 
 } // namespace
+} // namespace Quorvel::Testing

@@ -99,12 +99,9 @@ TEST_F(PluginTest, RegistersEveryCommandWithItsPermission) {
 }
 
 TEST_F(PluginTest, MirrorsAreSetAtTheEndOfLoad) {
+    // Set from the bound value and unconditionally, not from a change the host reported.
     EXPECT_TRUE(Cam().showPath);
     EXPECT_TRUE(Cam().showFrameNumbers);
-    EXPECT_FALSE(Cam().isActive);
-    EXPECT_EQ(Cam().softFollowTension, 5.0f);
-    EXPECT_TRUE(*Plugin().renderPathFlag);
-    EXPECT_EQ(*Plugin().pathDirectory, "");
 }
 
 TEST_F(PluginTest, FlycamNeedsAReplayOrGameACameraAndTheExactState) {
@@ -134,17 +131,6 @@ TEST_F(PluginTest, DrawableLivesFromInitGameToHudDestroyed) {
     host.EnterReplay();
     host.EnterReplay(); // InitGame registers again each time it fires
     EXPECT_EQ(events.DrawableCount(), 1);
-}
-
-TEST_F(PluginTest, WindowSlotsAnswerTheHost) {
-    EXPECT_EQ(Plugin().WindowMenuName(), "dollycam");
-    EXPECT_EQ(Plugin().WindowMenuTitle(), "Quorvel");
-    EXPECT_TRUE(Plugin().IsOverlayActive());
-    EXPECT_FALSE(Plugin().WantsInputBlocked());
-    Plugin().WindowClosed();
-    EXPECT_FALSE(Plugin().isWindowOpen);
-    Plugin().WindowOpened();
-    EXPECT_TRUE(Plugin().isWindowOpen);
 }
 
 TEST(EntryGuardTest, TurnsAnyExceptionIntoOneConsoleLine) {

@@ -20,18 +20,5 @@ TEST_F(PluginTest, ApplierTruncatesRotationTowardZero) {
     EXPECT_EQ(host.Camera().rotation, Rotator(70000, -140000, 0));
 }
 
-TEST_F(PluginTest, ApplierReadsTheCameraBack) {
-    host.EnterReplay();
-    host.SetCamera({10, 20, 30}, {-1024, 16384, 5}, 80);
-    RealGameApplier applier(host.GetSession().GameWrapperHandle());
-    const CameraPose pose = applier.ReadCamera();
-    EXPECT_EQ(pose.x, 10.0f);
-    EXPECT_EQ(pose.z, 30.0f);
-    EXPECT_EQ(pose.pitch, -1024.0f);
-    EXPECT_EQ(pose.yaw, 16384.0f);
-    EXPECT_EQ(pose.roll, 5.0f);
-    EXPECT_EQ(pose.FOV, 80.0f);
-}
-
 } // namespace
 } // namespace Quorvel::Testing

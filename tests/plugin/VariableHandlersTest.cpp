@@ -118,10 +118,5 @@ TEST_F(PluginTest, RenderSwitchesFollowTheirVariables) {
     EXPECT_TRUE(Cam().showPath);
 }
 
-TEST_F(PluginTest, PathDirectoryIsBound) {
-    host.Run("dolly_path_directory /tmp/somewhere");
-    EXPECT_EQ(*Plugin().pathDirectory, "/tmp/somewhere");
-}
-
 } // namespace
 } // namespace Quorvel::Testing
