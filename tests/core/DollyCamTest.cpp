@@ -29,6 +29,27 @@ TEST_F(DollyCamTest, TakingTwiceAtOneFrameKeepsTheSecondCamera) {
     EXPECT_EQ(s.weight, 1.0f);
 }
 
+TEST_F(DollyCamTest, SnapshotsPrintAsFiveLines) {
+    host.Leave();
+    EnterFlycamReplay(60);
+    TakeAt(255, {100, -250.5f, 17}, {-1024, 16384, 0}, 90); // 4.25 s at 60 fps
+    host.ClearLines();
+    host.Run("dolly_snapshot_info 255");
+    const std::vector<std::string> expected = {"Frame: 255", "Time: 4.25000", "FOV: 90.00000",
+                                               "Location 100.00, -250.50, 17.00",
+                                               "Rotation -1024, 16384, 0"};
+    EXPECT_EQ(host.Lines(), expected);
+
+    // Outside a replay the camera still shows, with the default snapshot's zeros.
+    host.Leave();
+    host.EnterGame();
+    host.ClearLines();
+    host.Run("dolly_cam_show");
+    const std::vector<std::string> zeros = {"Frame: 0", "Time: 0.00000", "FOV: 0.00000",
+                                            "Location 0.00, 0.00, 0.00", "Rotation 0, 0, 0"};
+    EXPECT_EQ(host.Lines(), zeros);
+}
+
 TEST_F(DollyCamTest, GetSnapshotBetweenWaypointsIsTheDefault) {
     TakeAt(0, {1, 1, 1});
     TakeAt(60, {2, 2, 2});
