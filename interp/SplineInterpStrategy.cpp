@@ -73,7 +73,9 @@ void SplineInterpStrategy::Report(const Status& status) {
         cvarManager->log("Spline interpolation failed: " + status.message);
 }
 
-bool SplineInterpStrategy::RebuildSplines() {
+bool SplineInterpStrategy::BuildSplines() {
+    if (splineState != SplineState::NotBuilt)
+        return splineState == SplineState::Built;
     using Quorvel::Spline::InterpolateCubicNatural;
     const SplinePoints points = CollectPoints(*waypoints);
     Status status = InterpolateCubicNatural(points.location, 4, locationSpline);
@@ -83,6 +85,7 @@ bool SplineInterpStrategy::RebuildSplines() {
         status = InterpolateCubicNatural(points.fov, 2, fovSpline);
     if (!status.ok)
         Report(status);
+    splineState = status.ok ? SplineState::Built : SplineState::Failed;
     return status.ok;
 }
 
@@ -110,7 +113,7 @@ CameraPose SplineInterpStrategy::Evaluate(float time, int frame) {
     Segment segment;
     if (!FindSegment(frame, segment))
         return CameraPose{};
-    if (!RebuildSplines())
+    if (!BuildSplines())
         return CameraPose{};
 
     const double epsilon = Epsilon(ReadAccuracy());

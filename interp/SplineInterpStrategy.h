@@ -36,7 +36,9 @@ public:
 
 private:
     int ReadAccuracy() const;
-    bool RebuildSplines();
+    // Builds the three splines from the waypoints once: the waypoints never change, so every
+    // later evaluation would build the same splines again.
+    bool BuildSplines();
     bool Locate(const Quorvel::Spline::BSpline& spline, double time, double epsilon,
                 std::vector<double>& point);
     void Report(const Quorvel::Spline::Status& status);
@@ -46,4 +48,5 @@ private:
     Quorvel::Spline::BSpline fovSpline;      // (timestamp, FOV)
     std::shared_ptr<NBezierInterpStrategy> fallback;
     std::string lastReportedError;
+    enum class SplineState { NotBuilt, Built, Failed } splineState = SplineState::NotBuilt;
 };
