@@ -4,38 +4,38 @@
 #include "tools/PathCommands.h"
 #include "tools/SnapshotCommands.h"
 
-void DollyCamPlugin::onCameraCommand(std::vector<std::string> params) {
+void DollyCamPlugin::onCameraCommand(const std::vector<std::string>& params) {
     RunCameraCommand(commandContext, params);
 }
 
-void DollyCamPlugin::onReplayInfoCommand(std::vector<std::string> params) {
+void DollyCamPlugin::onReplayInfoCommand(const std::vector<std::string>& params) {
     RunReplayInfoCommand(commandContext, params);
 }
 
-void DollyCamPlugin::onDollyCommand(std::vector<std::string> params) {
+void DollyCamPlugin::onDollyCommand(const std::vector<std::string>& params) {
     RunDollyCommand(commandContext, params);
 }
 
-void DollyCamPlugin::onSnapshotCommand(std::vector<std::string> params) {
+void DollyCamPlugin::onSnapshotCommand(const std::vector<std::string>& params) {
     RunSnapshotCommand(commandContext, params);
 }
 
-void DollyCamPlugin::onSnapshotSelectCommand(std::vector<std::string>) {
+void DollyCamPlugin::onSnapshotSelectCommand(const std::vector<std::string>&) {
     // Selection happens in the settings window; the console command has no effect.
 }
 
-void DollyCamPlugin::onBezierWeightCommand(std::vector<std::string> params) {
+void DollyCamPlugin::onBezierWeightCommand(const std::vector<std::string>& params) {
     RunBezierWeightCommand(commandContext, params);
 }
 
-void DollyCamPlugin::onPathCommand(std::vector<std::string> params) {
+void DollyCamPlugin::onPathCommand(const std::vector<std::string>& params) {
     RunPathCommand(commandContext, params);
 }
 
-void DollyCamPlugin::onPathToolCommand(std::vector<std::string> params) {
+void DollyCamPlugin::onPathToolCommand(const std::vector<std::string>& params) {
     RunPathToolCommand(commandContext, params);
 }
 
-void DollyCamPlugin::onPresetCommand(std::vector<std::string> params) {
+void DollyCamPlugin::onPresetCommand(const std::vector<std::string>& params) {
     RunPresetCommand(commandContext, params);
 }

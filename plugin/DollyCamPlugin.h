@@ -36,15 +36,15 @@ public:
     void Render(CanvasWrapper canvas);
 
     // --- Console commands --------------------------------------------------------------------
-    void onCameraCommand(std::vector<std::string> params);
-    void onReplayInfoCommand(std::vector<std::string> params);
-    void onDollyCommand(std::vector<std::string> params);
-    void onSnapshotCommand(std::vector<std::string> params);
-    void onSnapshotSelectCommand(std::vector<std::string> params);
-    void onBezierWeightCommand(std::vector<std::string> params);
-    void onPathCommand(std::vector<std::string> params);
-    void onPathToolCommand(std::vector<std::string> params);
-    void onPresetCommand(std::vector<std::string> params);
+    void onCameraCommand(const std::vector<std::string>& params);
+    void onReplayInfoCommand(const std::vector<std::string>& params);
+    void onDollyCommand(const std::vector<std::string>& params);
+    void onSnapshotCommand(const std::vector<std::string>& params);
+    void onSnapshotSelectCommand(const std::vector<std::string>& params);
+    void onBezierWeightCommand(const std::vector<std::string>& params);
+    void onPathCommand(const std::vector<std::string>& params);
+    void onPathToolCommand(const std::vector<std::string>& params);
+    void onPresetCommand(const std::vector<std::string>& params);
 
     // --- Variable handlers (old value text, the changed variable) ---------------------------
     void onInterpModeChanged(std::string oldValue, CVarWrapper cvar);

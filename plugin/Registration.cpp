@@ -73,7 +73,7 @@ void DollyCamPlugin::RegisterVariables() {
 }
 
 void DollyCamPlugin::RegisterCommands() {
-    using Handler = void (DollyCamPlugin::*)(std::vector<std::string>);
+    using Handler = void (DollyCamPlugin::*)(const std::vector<std::string>&);
     auto add = [this](const char* name, Handler member, const char* description,
                       unsigned char permissions) {
         cvarManager->registerNotifier(

@@ -1,5 +1,7 @@
 #include "tools/SnapshotCommands.h"
 
+#include <algorithm>
+
 #include "core/PathLimits.h"
 #include "tools/ArgumentParsing.h"
 #include "tools/SnapshotPrinting.h"
@@ -55,9 +57,11 @@ void TakeAndReport(const CommandContext& context) {
 }
 
 void ListSnapshots(const CommandContext& context) {
-    std::vector<int> frames;
-    for (const auto& entry : *context.dollyCam->snapshots)
-        frames.push_back(entry.first);
+    // The keys first: printing goes through copies, never through the live map.
+    const SnapshotMap& path = *context.dollyCam->snapshots;
+    std::vector<int> frames(path.size());
+    std::transform(path.begin(), path.end(), frames.begin(),
+                   [](const auto& entry) { return entry.first; });
     for (const int frame : frames)
         PrintSnapshot(*context.cvarManager, context.dollyCam->GetSnapshot(frame));
     context.cvarManager->log("Total: " + std::to_string(frames.size()));
