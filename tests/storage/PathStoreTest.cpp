@@ -1,17 +1,21 @@
-// Path files on disk: where they go, safe saving, and all-or-nothing loading.
+// Files on disk: whole-file reads and atomic writes, where path files go, and the path rules.
+// The load messages naming a file are pinned in PathCommandsTest.
 
-#include <limits>
-#include <string>
+#include <sys/resource.h>
+
+#include <cmath>
+#include <csignal>
 
 #include <gtest/gtest.h>
 
 #include "StorageTestSupport.h"
 #include "core/PathLimits.h"
+#include "storage/AtomicFile.h"
 #include "storage/PathFormat.h"
 #include "storage/PathStore.h"
 
 namespace fs = std::filesystem;
-using StorageTest::FileSizeLimit;
+using Names = std::vector<std::string>;
 using StorageTest::ReadText;
 using StorageTest::TempFolder;
 using StorageTest::Waypoint;
@@ -19,162 +23,109 @@ using StorageTest::WriteText;
 
 namespace {
 
-SnapshotMap TwoWaypoints() {
-    return {{10, Waypoint(10, 1.0f, {1.0f, 2.0f, 3.0f})},
-            {40, Waypoint(40, 2.0f, {4.0f, 5.0f, 6.0f})}};
-}
+const SnapshotMap kTwo{{10, Waypoint(10, 1.0f, {1.0f, 2.0f, 3.0f})},
+                       {40, Waypoint(40, 2.0f, {4.0f, 5.0f, 6.0f})}};
+const SnapshotMap kOne{{3, Waypoint(3, 0.5f, {9.0f, 9.0f, 9.0f})}};
 
-SnapshotMap OneWaypoint() {
-    return {{3, Waypoint(3, 0.5f, {9.0f, 9.0f, 9.0f})}};
-}
+// A fresh folder, and the error text the calls fill in.
+class Files : public ::testing::Test {
+protected:
+    TempFolder folder;
+    std::string error;
+};
 
 } // namespace
 
-struct ResolveCase {
-    const char* directory;
-    const char* name;
-    const char* expected;
-};
-
-class PathFileLocation : public ::testing::TestWithParam<ResolveCase> {};
-
-TEST_P(PathFileLocation, JoinsTheNameAsTyped) {
-    EXPECT_EQ(ResolvePathFile(GetParam().directory, "/data", GetParam().name),
-              fs::path(GetParam().expected));
+TEST_F(Files, AnAtomicWriteCreatesThenReplacesWholeLeavingNoTemporary) {
+    ASSERT_TRUE(WriteFileAtomically(folder / "a.json", "a much longer first content", error));
+    ASSERT_TRUE(WriteFileAtomically(folder / "a.json", "new", error)) << error;
+    EXPECT_EQ(ReadText(folder / "a.json"), "new");
+    EXPECT_EQ(folder.Names(), Names{"a.json"});
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, PathFileLocation,
-                         ::testing::Values(ResolveCase{"", "shot1", "/data/campaths/shot1"},
-                                           ResolveCase{"", "shot1.json",
-                                                       "/data/campaths/shot1.json"},
-                                           ResolveCase{"/paths", "shot1", "/paths/shot1"},
-                                           ResolveCase{"relative/dir", "a", "relative/dir/a"},
-                                           ResolveCase{"/paths", "sub/a", "/paths/sub/a"},
-                                           ResolveCase{"/paths", "/elsewhere/a", "/elsewhere/a"},
-                                           ResolveCase{"", "/elsewhere/a", "/elsewhere/a"}));
-
-// --- Saving ----------------------------------------------------------------------------------
-
-TEST(PathFileSave, CreatesMissingFoldersAndWritesTheFormat) {
-    TempFolder folder;
-    const fs::path file = folder / "campaths/nested/shot1";
-    std::string error;
-    ASSERT_TRUE(WritePathFile(file, TwoWaypoints(), error)) << error;
-    EXPECT_EQ(ReadText(file), SerializePath(TwoWaypoints()));
-}
-
-TEST(PathFileSave, AFolderThatIsAFileIsReported) {
-    TempFolder folder;
-    WriteText(folder / "campaths", "not a folder");
-    std::string error;
-    EXPECT_FALSE(WritePathFile(folder / "campaths/shot1", TwoWaypoints(), error));
-    EXPECT_EQ(error,
-              "cannot create the folder " + (folder / "campaths").string() + " (Not a directory)");
-    EXPECT_EQ(ReadText(folder / "campaths"), "not a folder");
-}
-
-TEST(PathFileSave, ATargetThatIsAFolderIsReportedAndKept) {
-    TempFolder folder;
-    fs::create_directories(folder / "shot1/inside");
-    std::string error;
-    EXPECT_FALSE(WritePathFile(folder / "shot1", TwoWaypoints(), error));
+TEST_F(Files, FailedAtomicWritesAreReportedAndLeaveNothingBehind) {
+    fs::create_directory(folder / "taken");
+    WriteText(folder / "taken" / "inside", "kept");
+    EXPECT_FALSE(WriteFileAtomically(folder / "taken", "text", error));
     EXPECT_EQ(error, "cannot replace the file (Is a directory)");
-    EXPECT_TRUE(fs::is_directory(folder / "shot1/inside"));
+    EXPECT_EQ(ReadText(folder / "taken" / "inside"), "kept");
+    EXPECT_FALSE(WriteFileAtomically(folder / "missing" / "a.json", "text", error));
+    EXPECT_EQ(error, "cannot create a temporary file (No such file or directory)");
+    EXPECT_EQ(folder.Names(), Names{"taken"});
 }
 
-TEST(PathFileSave, AFailedWriteLeavesThePreviousFile) {
-    TempFolder folder;
+TEST_F(Files, AWholeFileReadGetsExactBytesAndReportsWhatIsNotAFile) {
+    const std::string bytes("a\0b\r\n", 5);
+    WriteText(folder / "bytes", bytes);
+    WriteText(folder / "empty", "");
+    std::string text = "stale";
+    ASSERT_TRUE(ReadWholeFile(folder / "bytes", text, error));
+    EXPECT_EQ(text, bytes);
+    ASSERT_TRUE(ReadWholeFile(folder / "empty", text, error));
+    EXPECT_EQ(text, "");
+    EXPECT_FALSE(ReadWholeFile(folder.Path(), text, error));
+    EXPECT_EQ(error, "is a folder");
+    EXPECT_FALSE(ReadWholeFile(folder / "missing", text, error));
+    EXPECT_EQ(error, "cannot be opened (No such file or directory)");
+}
+
+TEST(PathFileLocation, TheNameIsJoinedAsTyped) {
+    const char* rows[][3] = {{"", "shot1.json", "/data/campaths/shot1.json"},
+                             {"relative/dir", "sub/a", "relative/dir/sub/a"},
+                             {"/paths", "/elsewhere/a", "/elsewhere/a"}};
+    for (const auto& [directory, name, expected] : rows)
+        EXPECT_EQ(ResolvePathFile(directory, "/data", name), fs::path(expected)) << name;
+}
+
+TEST_F(Files, APathSaveCreatesMissingFoldersOrSaysWhyItCannot) {
+    ASSERT_TRUE(WritePathFile(folder / "campaths/nested/shot1", kTwo, error)) << error;
+    EXPECT_EQ(ReadText(folder / "campaths/nested/shot1"), SerializePath(kTwo));
+    WriteText(folder / "file", "not a folder");
+    EXPECT_FALSE(WritePathFile(folder / "file/shot1", kTwo, error));
+    EXPECT_EQ(error,
+              "cannot create the folder " + (folder / "file").string() + " (Not a directory)");
+    EXPECT_EQ(ReadText(folder / "file"), "not a folder");
+}
+
+TEST_F(Files, APathSaveThatRunsOutOfSpaceKeepsThePreviousFile) {
     const fs::path file = folder / "shot1";
-    std::string error;
-    ASSERT_TRUE(WritePathFile(file, OneWaypoint(), error));
+    ASSERT_TRUE(WritePathFile(file, kOne, error));
     const std::string before = ReadText(file);
-    bool written = true;
-    {
-        const FileSizeLimit limit(before.size() + 1); // the bigger path does not fit
-        written = WritePathFile(file, TwoWaypoints(), error);
-    }
+    // A file size limit fails the write as a full disk would (permission bits do not stop root).
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    const rlimit limit{before.size() + 1, previous.rlim_max}; // the bigger path does not fit
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);       // else the kernel ends the process
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    const bool written = WritePathFile(file, kTwo, error);
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, handler);
     EXPECT_FALSE(written);
+    EXPECT_EQ(error.rfind("writing failed", 0), 0u) << error;
     EXPECT_EQ(ReadText(file), before);
-    EXPECT_EQ(folder.Names(), std::vector<std::string>{"shot1"});
+    EXPECT_EQ(folder.Names(), Names{"shot1"});
 }
 
-TEST(PathFileSave, ANonFiniteValueIsRefusedBeforeTouchingTheFile) {
-    TempFolder folder;
-    const fs::path file = folder / "shot1";
-    WriteText(file, "previous");
-    SnapshotMap path = TwoWaypoints();
-    path[40].v3_bz_ctrl_in.Z = std::numeric_limits<float>::infinity();
-    std::string error;
-    EXPECT_FALSE(WritePathFile(file, path, error));
+TEST_F(Files, APathWithANonFiniteValueIsRefusedBeforeTouchingTheFile) {
+    WriteText(folder / "shot1", "previous");
+    SnapshotMap path = kTwo;
+    path[40].v3_bz_ctrl_in.Z = INFINITY;
+    EXPECT_FALSE(WritePathFile(folder / "shot1", path, error));
     EXPECT_EQ(error, "snapshot 40 holds a value that is not finite");
-    EXPECT_EQ(ReadText(file), "previous");
+    EXPECT_EQ(ReadText(folder / "shot1"), "previous");
 }
 
-TEST(PathFileSave, FailureMessageNamesTheFile) {
-    EXPECT_EQ(SaveFailureMessage("/data/campaths/a", "cannot replace the file (Is a directory)"),
-              "Could not save /data/campaths/a: cannot replace the file (Is a directory)");
-}
-
-// --- Loading ---------------------------------------------------------------------------------
-
-TEST(PathFileLoad, SavedPathLoadsBackIdentical) {
-    TempFolder folder;
-    std::string error;
-    ASSERT_TRUE(WritePathFile(folder / "a", TwoWaypoints(), error));
-    SnapshotMap loaded = OneWaypoint();
-    const PathReadResult result = ReadPathFile(folder / "a", loaded);
-    EXPECT_EQ(result.status, PathReadStatus::Loaded);
-    EXPECT_EQ(result.message, "");
-    EXPECT_EQ(loaded, TwoWaypoints());
-}
-
-TEST(PathFileLoad, NoExtensionIsAddedSoTheJsonNameIsNotFound) {
-    TempFolder folder;
-    std::string error;
-    ASSERT_TRUE(WritePathFile(folder / "a", TwoWaypoints(), error));
-    SnapshotMap path = OneWaypoint();
-    const PathReadResult result = ReadPathFile(folder / "a.json", path);
-    EXPECT_EQ(result.status, PathReadStatus::NotFound);
-    EXPECT_EQ(result.message, "File not found: " + (folder / "a.json").string());
-    EXPECT_EQ(path, OneWaypoint());
-}
-
-TEST(PathFileLoad, AMalformedFileIsReportedWithItsNameAndChangesNothing) {
-    TempFolder folder;
-    WriteText(folder / "bad", R"({"10": {"frame": 10}})");
-    SnapshotMap path = OneWaypoint();
-    const PathReadResult result = ReadPathFile(folder / "bad", path);
-    EXPECT_EQ(result.status, PathReadStatus::Refused);
-    EXPECT_EQ(result.message, "Could not load " + (folder / "bad").string() +
-                                  R"(: snapshot "10": "timestamp" is missing)");
-    EXPECT_EQ(path, OneWaypoint());
-}
-
-TEST(PathFileLoad, AFolderIsReported) {
-    TempFolder folder;
-    fs::create_directory(folder / "dir");
-    SnapshotMap path = OneWaypoint();
-    const PathReadResult result = ReadPathFile(folder / "dir", path);
-    EXPECT_EQ(result.status, PathReadStatus::Refused);
-    EXPECT_EQ(result.message, "Could not load " + (folder / "dir").string() + ": is a folder");
-    EXPECT_EQ(path, OneWaypoint());
-}
-
-TEST(PathFileLoad, APathSpanningTooManyFramesIsRefused) {
-    TempFolder folder;
-    std::string error;
+TEST_F(Files, APathSpanningTooManyFramesIsRefusedAndTheLongestLoads) {
     const SnapshotMap longest{{-5, Waypoint(-5, 0.0f, {})}, {999995, Waypoint(999995, 1.0f, {})}};
     SnapshotMap tooLong = longest;
     tooLong[999996] = Waypoint(999996, 2.0f, {});
     ASSERT_TRUE(WritePathFile(folder / "longest", longest, error));
     ASSERT_TRUE(WritePathFile(folder / "tooLong", tooLong, error));
-
-    SnapshotMap path = OneWaypoint();
+    SnapshotMap path = kOne;
     const PathReadResult refused = ReadPathFile(folder / "tooLong", path);
     EXPECT_EQ(refused.status, PathReadStatus::Refused);
     EXPECT_EQ(refused.message, kPathSpanMessage);
-    EXPECT_EQ(path, OneWaypoint());
-
+    EXPECT_EQ(path, kOne);
     EXPECT_EQ(ReadPathFile(folder / "longest", path).status, PathReadStatus::Loaded);
     EXPECT_EQ(path, longest);
 }

@@ -1,272 +1,238 @@
-// The preset library on disk: saving, loading, deleting, the index, and failures that lose
-// nothing.
-
-#include <string>
-#include <vector>
+// The preset library: file names, the index text, and the files on disk, with failures that
+// lose nothing. The lines a failed preset file write or an unreadable index log are pinned in
+// PathCommandsTest.
 
 #include <gtest/gtest.h>
 
 #include "StorageTestSupport.h"
 #include "storage/PathFormat.h"
+#include "storage/PresetIndex.h"
 #include "storage/PresetStore.h"
 
 namespace fs = std::filesystem;
+using Index = std::vector<PresetEntry>;
+using Lines = std::vector<std::string>;
 using StorageTest::ReadText;
-using StorageTest::TempFolder;
 using StorageTest::Waypoint;
 using StorageTest::WriteText;
 
+// Found by argument-dependent lookup, so it lives beside PresetEntry in the global namespace.
+static bool operator==(const PresetEntry& a, const PresetEntry& b) {
+    return a.name == b.name && a.tags == b.tags && a.filename == b.filename;
+}
+
 namespace {
 
-SnapshotMap PathA() {
-    return {{10, Waypoint(10, 1.0f, {1.0f, 0.0f, 0.0f})}};
-}
-SnapshotMap PathB() {
-    return {{20, Waypoint(20, 2.0f, {0.0f, 2.0f, 0.0f})}, {30, Waypoint(30, 3.0f, {})}};
+const SnapshotMap kA{{10, Waypoint(10, 1.0f, {1.0f, 0.0f, 0.0f})}};
+const SnapshotMap kB{{20, Waypoint(20, 2.0f, {0.0f, 2.0f, 0.0f})}, {30, Waypoint(30, 3.0f, {})}};
+
+Lines NamesOf(const Index& index) {
+    Lines names;
+    for (const PresetEntry& entry : index)
+        names.push_back(entry.name);
+    return names;
 }
 
-// A library in a fresh "presets" folder (not created yet), with its log kept.
-struct Library {
-    TempFolder root;
-    std::vector<PresetEntry> index;
-    std::vector<std::string> lines;
+// A library in a "presets" folder not created yet, with its log kept.
+class Library : public ::testing::Test {
+protected:
+    fs::path File(const std::string& name) const { return root / "campaths/presets" / name; }
+    // The folder with the given index text and one preset file, loaded into the store.
+    void Given(const std::string& indexText) {
+        fs::create_directories(File(""));
+        WriteText(File("index.json"), indexText);
+        WriteText(File("a_b.json"), SerializePath(kA));
+        store.LoadIndex();
+    }
+    // The names as listed in memory and as a newly loaded library reads them from disk.
+    std::pair<Lines, Lines> Names() const {
+        Index fresh;
+        PresetStore(root / "campaths/presets", fresh, [](const std::string&) {}).LoadIndex();
+        return {NamesOf(index), NamesOf(fresh)};
+    }
+    static std::pair<Lines, Lines> Both(const Lines& names) { return {names, names}; }
+    SnapshotMap Loaded(const std::string& name, PresetResult expected = PresetResult::Done) {
+        SnapshotMap path = kB;
+        EXPECT_EQ(store.Load(name, path), expected) << name;
+        return path;
+    }
+
+    StorageTest::TempFolder root;
+    Index index;
+    Lines lines;
     PresetStore store{root / "campaths/presets", index, [this](const std::string& line) {
                           lines.push_back(line);
                       }};
-
-    fs::path Folder() const { return root / "campaths/presets"; }
-    fs::path File(const std::string& name) const { return Folder() / name; }
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (const PresetEntry& entry : index)
-            names.push_back(entry.name);
-        return names;
-    }
-    // The index as a newly loaded library would see it.
-    std::vector<PresetEntry> Reloaded() {
-        std::vector<PresetEntry> fresh;
-        PresetStore(Folder(), fresh, [](const std::string&) {}).LoadIndex();
-        return fresh;
-    }
 };
 
 } // namespace
 
-TEST(PresetSave, WritesTheFileAndTheIndexCreatingTheFolder) {
-    Library library;
-    ASSERT_EQ(library.store.Save("a/b:c", {"x", "y"}, PathA()), PresetResult::Done);
-    EXPECT_EQ(ReadText(library.File("a_b_c.json")), SerializePath(PathA()));
-    EXPECT_EQ(ReadText(library.File("index.json")),
-              "[\n    {\n        \"filename\": \"a_b_c.json\",\n"
-              "        \"name\": \"a/b:c\",\n"
-              "        \"tags\": [\n            \"x\",\n"
-              "            \"y\"\n        ]\n    }\n]");
-    EXPECT_TRUE(library.lines.empty());
-    const std::vector<PresetEntry> reloaded = library.Reloaded();
-    ASSERT_EQ(reloaded.size(), 1u);
-    EXPECT_EQ(reloaded[0].name, "a/b:c");
+TEST(PresetFileName, ReplacesOnlyTheSixCharactersAndNumbersBeforeTheExtension) {
+    EXPECT_EQ(PresetFileNameFor("a/b:c"), "a_b_c.json");
+    EXPECT_EQ(PresetFileNameFor(R"(q\w"e*r?t)"), "q_w_e_r_t.json");
+    EXPECT_EQ(PresetFileNameFor("a<b>c|d e"), "a<b>c|d e.json");
+    EXPECT_EQ(PresetFileNameFor("shot.json"), "shot.json.json");
+    EXPECT_EQ(PresetFileNameFor(".."), "...json");
+    EXPECT_EQ(PresetFileNameFor(""), ".json");
+    EXPECT_EQ(NumberedPresetFileName("a_b.json", 1), "a_b.json");
+    EXPECT_EQ(NumberedPresetFileName("a_b.json", 13), "a_b (13).json");
+    EXPECT_EQ(NumberedPresetFileName("plain", 3), "plain (3)");
 }
 
-TEST(PresetSave, EmptyNameOrEmptyPathIsRefusedWithoutWriting) {
-    Library library;
-    EXPECT_EQ(library.store.Save("", {}, PathA()), PresetResult::Refused);
-    EXPECT_EQ(library.store.Save("intro", {}, SnapshotMap()), PresetResult::Refused);
-    EXPECT_TRUE(library.index.empty());
-    EXPECT_FALSE(fs::exists(library.Folder()));
-    EXPECT_TRUE(library.lines.empty());
+TEST(PresetFileName, IsChosenSoNoTwoNamesShareAFile) {
+    Index index{{"a:b", {}, "a_b.json"}, {"a?b", {}, "a_b (2).json"}};
+    EXPECT_EQ(ChoosePresetFileName(index, "a*b"), "a_b (3).json");
+    EXPECT_EQ(ChoosePresetFileName(index, "a?b"), "a_b (2).json"); // saved again: kept
+    index.erase(index.begin());
+    EXPECT_EQ(ChoosePresetFileName(index, "a:b"), "a_b.json"); // a freed name is used again
+    // An entry without a usable file name gets a derived one.
+    EXPECT_EQ(ChoosePresetFileName({{"x", {}, ""}, {"other", {}, "x.json"}}, "x"), "x (2).json");
+    EXPECT_EQ(ChoosePresetFileName({{"y", {}, "../y.json"}}, "y"), "y.json");
+    // A hand-written index listing one file twice keeps sharing it.
+    EXPECT_EQ(ChoosePresetFileName({{"a:b", {}, "a_b.json"}, {"a?b", {}, "a_b.json"}}, "a?b"),
+              "a_b.json");
+    for (const char* fileName : {"a.json", "...json", "a b (2).json"})
+        EXPECT_TRUE(IsPlainFileName(fileName)) << fileName;
+    for (const char* fileName : {"", ".", "..", "../a.json", "/etc/passwd", R"(sub\a.json)"})
+        EXPECT_FALSE(IsPlainFileName(fileName)) << fileName;
 }
 
-TEST(PresetSave, SavingAnExistingNameAgainKeepsItsPlaceAndFile) {
-    Library library;
-    ASSERT_EQ(library.store.Save("first", {"old"}, PathA()), PresetResult::Done);
-    ASSERT_EQ(library.store.Save("second", {}, PathA()), PresetResult::Done);
-    ASSERT_EQ(library.store.Save("first", {"new", "tags"}, PathB()), PresetResult::Done);
-    EXPECT_EQ(library.Names(), (std::vector<std::string>{"first", "second"}));
-    EXPECT_EQ(library.index[0].tags, (std::vector<std::string>{"new", "tags"}));
-    EXPECT_EQ(library.index[0].filename, "first.json");
-    SnapshotMap loaded;
-    ASSERT_EQ(library.store.Load("first", loaded), PresetResult::Done);
-    EXPECT_EQ(loaded, PathB());
+TEST(PresetIndexText, GoldenFileBothWaysEmptyLibraryAndTextThatIsNotUtf8) {
+    const Index index{{"intro", {"a", "b"}, "intro.json"}, {"a/b:c", {}, "a_b_c.json"}};
+    std::string text;
+    std::string error;
+    ASSERT_TRUE(SerializePresetIndex(index, text, error));
+    EXPECT_EQ(text, StorageTest::ReadTestData("index_two_entries.json"));
+    Index read{{"stale", {}, "stale.json"}};
+    ASSERT_TRUE(ParsePresetIndex(text, read, error)) << error;
+    EXPECT_EQ(read, index);
+    ASSERT_TRUE(SerializePresetIndex({}, text, error));
+    EXPECT_EQ(text, "[]");
+    EXPECT_FALSE(SerializePresetIndex({{"bad\xff", {}, "bad\xff.json"}}, text, error));
+    EXPECT_EQ(error, "a preset name or tag is not valid UTF-8 text");
+    EXPECT_EQ(text, "[]");
 }
 
-TEST(PresetSave, NamesDifferingInAReplacedCharacterKeepTheirOwnPaths) {
-    Library library;
-    ASSERT_EQ(library.store.Save("a:b", {}, PathA()), PresetResult::Done);
-    ASSERT_EQ(library.store.Save("a?b", {}, PathB()), PresetResult::Done);
-    EXPECT_EQ(library.index[1].filename, "a_b (2).json");
-
-    SnapshotMap loaded;
-    ASSERT_EQ(library.store.Load("a:b", loaded), PresetResult::Done);
-    EXPECT_EQ(loaded, PathA());
-    ASSERT_EQ(library.store.Load("a?b", loaded), PresetResult::Done);
-    EXPECT_EQ(loaded, PathB());
-
-    ASSERT_EQ(library.store.Delete("a:b"), PresetResult::Done);
-    ASSERT_EQ(library.store.Load("a?b", loaded), PresetResult::Done);
-    EXPECT_EQ(loaded, PathB());
+TEST(PresetIndexText, MissingMembersDefaultUnknownOnesAreIgnoredDuplicatesStay) {
+    const std::string text = R"([{"name": "no tags", "filename": "f.json"},
+        {"name": "null tags", "tags": null},
+        {"filename": "nameless.json", "tags": ["t", ""], "extra": {"x": 1}},
+        {}, {"name": "no tags", "filename": "2"}])";
+    Index read;
+    std::string error;
+    ASSERT_TRUE(ParsePresetIndex(text, read, error)) << error;
+    EXPECT_EQ(read, (Index{{"no tags", {}, "f.json"},
+                           {"null tags", {}, ""},
+                           {"", {"t", ""}, "nameless.json"},
+                           {"", {}, ""},
+                           {"no tags", {}, "2"}}));
 }
 
-TEST(PresetSave, AFailedPresetWriteChangesNoListAndNoFile) {
-    Library library;
-    ASSERT_EQ(library.store.Save("keep", {}, PathA()), PresetResult::Done);
-    const std::string indexBefore = ReadText(library.File("index.json"));
-    fs::create_directories(library.File("blocked.json") / "inside"); // a folder where the file goes
-    EXPECT_EQ(library.store.Save("blocked", {}, PathB()), PresetResult::Failed);
-    ASSERT_EQ(library.lines.size(), 1u);
-    EXPECT_EQ(library.lines[0], "Failed to save preset: " + library.File("blocked.json").string() +
-                                    ": cannot replace the file (Is a directory)");
-    EXPECT_EQ(library.Names(), std::vector<std::string>{"keep"});
-    EXPECT_EQ(ReadText(library.File("index.json")), indexBefore);
+TEST(PresetIndexText, AMalformedIndexIsRefusedWithItsProblemAndTouchesNothing) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"[{", "not valid JSON at line 1, column 3"},
+        {R"({"name": "a"})", "the top level is not a list"},
+        {R"([{"name": "a"}, "b"])", "entry 2 is not an object"},
+        {R"([{"name": 5}])", R"(entry 1: "name" is not text)"},
+        {R"([{"name": null}])", R"(entry 1: "name" is not text)"},
+        {R"([{"filename": []}])", R"(entry 1: "filename" is not text)"},
+        {R"([{"tags": "a,b"}])", R"(entry 1: "tags" is not a list)"},
+        {R"([{"tags": ["a", 2]}])", "entry 1: a tag is not text"}};
+    for (const auto& [text, expected] : rows) {
+        Index read{{"kept", {}, "kept.json"}};
+        std::string error;
+        EXPECT_FALSE(ParsePresetIndex(text, read, error)) << text;
+        EXPECT_EQ(error, expected);
+        EXPECT_EQ(read, (Index{{"kept", {}, "kept.json"}})) << text;
+    }
 }
 
-TEST(PresetSave, AFailedIndexWriteKeepsTheListAsItWas) {
-    Library library;
-    fs::create_directories(library.File("index.json") / "inside");
-    EXPECT_EQ(library.store.Save("intro", {}, PathA()), PresetResult::Failed);
-    ASSERT_EQ(library.lines.size(), 1u);
-    EXPECT_EQ(library.lines[0], "Failed to save preset: " + library.File("index.json").string() +
-                                    ": cannot replace the file (Is a directory)");
-    EXPECT_TRUE(library.index.empty());
+TEST_F(Library, EmptyNameOrEmptyPathIsRefusedAndAMissingIndexIsAnEmptyLibrary) {
+    index.push_back({"stale", {}, "stale.json"});
+    store.LoadIndex();
+    EXPECT_TRUE(index.empty());
+    EXPECT_EQ(store.Save("", {}, kA), PresetResult::Refused);
+    EXPECT_EQ(store.Save("intro", {}, SnapshotMap()), PresetResult::Refused);
+    EXPECT_TRUE(index.empty());
+    EXPECT_FALSE(fs::exists(File("")));
+    EXPECT_TRUE(lines.empty());
 }
 
-// --- Loading ---------------------------------------------------------------------------------
+TEST_F(Library, CollidingNamesKeepTheirFilesAcrossSaveAgainAndDelete) {
+    ASSERT_EQ(store.Save("a:b", {"old"}, kB), PresetResult::Done); // creates the folder
+    ASSERT_EQ(store.Save("a?b", {}, kB), PresetResult::Done);
+    ASSERT_EQ(store.Save("a:b", {"new", "tags"}, kA), PresetResult::Done);
+    EXPECT_EQ(Names(), Both({"a:b", "a?b"})); // saved again: same place
+    EXPECT_EQ(index[0].tags, (Lines{"new", "tags"}));
+    EXPECT_EQ(index[0].filename, "a_b.json");
+    EXPECT_EQ(index[1].filename, "a_b (2).json");
+    EXPECT_EQ(Loaded("a:b"), kA);
+    EXPECT_EQ(Loaded("a?b"), kB);
 
-TEST(PresetLoad, UnknownNameOrMissingFileIsNotFound) {
-    Library library;
-    ASSERT_EQ(library.store.Save("intro", {}, PathA()), PresetResult::Done);
-    SnapshotMap path = PathB();
-    EXPECT_EQ(library.store.Load("Intro", path), PresetResult::NotFound); // names are exact
-    fs::remove(library.File("intro.json"));
-    EXPECT_EQ(library.store.Load("intro", path), PresetResult::NotFound);
-    EXPECT_EQ(path, PathB());
-    EXPECT_TRUE(library.lines.empty());
+    ASSERT_EQ(store.Delete("a:b"), PresetResult::Done);
+    EXPECT_FALSE(fs::exists(File("a_b.json")));
+    EXPECT_EQ(Names(), Both({"a?b"}));
+    EXPECT_EQ(Loaded("a?b"), kB);
+    EXPECT_EQ(store.Delete("a:b"), PresetResult::NotFound);
+    EXPECT_TRUE(lines.empty());
 }
 
-TEST(PresetLoad, EntriesWithoutAUsableFileNameAreNotFound) {
-    Library library;
-    fs::create_directories(library.Folder());
-    WriteText(library.root / "outside.json", SerializePath(PathA()));
-    WriteText(
-        library.File("index.json"),
-        R"([{"name": "nameless file"}, {"name": "escapes", "filename": "../../outside.json"}])");
-    library.store.LoadIndex();
-    ASSERT_EQ(library.index.size(), 2u);
-    SnapshotMap path = PathB();
-    EXPECT_EQ(library.store.Load("nameless file", path), PresetResult::NotFound);
-    EXPECT_EQ(library.store.Load("escapes", path), PresetResult::NotFound);
-    EXPECT_EQ(path, PathB());
+TEST_F(Library, AFailedIndexWriteKeepsTheListAsItWas) {
+    ASSERT_EQ(store.Save("keep", {}, kA), PresetResult::Done);
+    fs::remove(File("index.json"));
+    fs::create_directories(File("index.json") / "inside");
+    EXPECT_EQ(store.Save("intro", {}, kA), PresetResult::Failed);
+    EXPECT_EQ(lines, Lines{"Failed to save preset: " + File("index.json").string() +
+                           ": cannot replace the file (Is a directory)"});
+    EXPECT_EQ(index.size(), 1u);
 }
 
-TEST(PresetLoad, AMalformedPresetFileIsReportedAndChangesNothing) {
-    Library library;
-    ASSERT_EQ(library.store.Save("intro", {}, PathA()), PresetResult::Done);
-    WriteText(library.File("intro.json"), R"({"10": [])");
-    SnapshotMap path = PathB();
-    EXPECT_EQ(library.store.Load("intro", path), PresetResult::Failed);
-    ASSERT_EQ(library.lines.size(), 1u);
-    EXPECT_EQ(library.lines[0], "Could not load " + library.File("intro.json").string() +
-                                    ": not valid JSON at line 1, column 10");
-    EXPECT_EQ(path, PathB());
+TEST_F(Library, AnUnknownNameOrAMissingFileIsNotFoundSilently) {
+    ASSERT_EQ(store.Save("intro", {}, kA), PresetResult::Done);
+    EXPECT_EQ(Loaded("Intro", PresetResult::NotFound), kB); // names are exact
+    fs::remove(File("intro.json"));
+    EXPECT_EQ(Loaded("intro", PresetResult::NotFound), kB);
+    EXPECT_EQ(store.Delete("intro"), PresetResult::Done); // a file already gone
+    EXPECT_TRUE(index.empty());
+    EXPECT_TRUE(lines.empty());
 }
 
-// --- Deleting --------------------------------------------------------------------------------
-
-TEST(PresetDelete, RemovesTheEntryAndItsFileKeepingTheOrder) {
-    Library library;
-    for (const char* name : {"one", "two", "three"})
-        ASSERT_EQ(library.store.Save(name, {}, PathA()), PresetResult::Done);
-    ASSERT_EQ(library.store.Delete("two"), PresetResult::Done);
-    EXPECT_EQ(library.Names(), (std::vector<std::string>{"one", "three"}));
-    EXPECT_FALSE(fs::exists(library.File("two.json")));
-    EXPECT_EQ(library.Reloaded().size(), 2u);
-    EXPECT_EQ(library.store.Delete("two"), PresetResult::NotFound);
+TEST_F(Library, EntriesWithoutAUsableFileNameAreNotFoundAndOutsideFilesAreNeverRemoved) {
+    WriteText(root / "outside.json", SerializePath(kA));
+    Given(R"([{"name": "nameless"}, {"name": "x", "filename": "../../outside.json"}])");
+    EXPECT_EQ(Names().first, (Lines{"nameless", "x"}));
+    EXPECT_EQ(Loaded("nameless", PresetResult::NotFound), kB);
+    EXPECT_EQ(Loaded("x", PresetResult::NotFound), kB);
+    EXPECT_EQ(store.Delete("x"), PresetResult::Done);
+    EXPECT_EQ(ReadText(root / "outside.json"), SerializePath(kA));
 }
 
-TEST(PresetDelete, AFileAlreadyGoneStillRemovesTheEntry) {
-    Library library;
-    ASSERT_EQ(library.store.Save("intro", {}, PathA()), PresetResult::Done);
-    fs::remove(library.File("intro.json"));
-    EXPECT_EQ(library.store.Delete("intro"), PresetResult::Done);
-    EXPECT_TRUE(library.index.empty());
-    EXPECT_TRUE(library.lines.empty());
+TEST_F(Library, AFileStillListedByAnotherEntryIsNotDeleted) {
+    Given(R"([{"name": "a:b", "filename": "a_b.json"}, {"name": "a?b", "filename": "a_b.json"}])");
+    ASSERT_EQ(store.Delete("a:b"), PresetResult::Done);
+    EXPECT_EQ(Loaded("a?b"), kA);
 }
 
-TEST(PresetDelete, AFileStillListedByAnotherEntryStays) {
-    Library library;
-    fs::create_directories(library.Folder());
-    WriteText(library.File("a_b.json"), SerializePath(PathA()));
-    WriteText(library.File("index.json"), R"([{"name": "a:b", "filename": "a_b.json"},
-                                              {"name": "a?b", "filename": "a_b.json"}])");
-    library.store.LoadIndex();
-    ASSERT_EQ(library.store.Delete("a:b"), PresetResult::Done);
-    SnapshotMap loaded;
-    EXPECT_EQ(library.store.Load("a?b", loaded), PresetResult::Done);
-    EXPECT_EQ(loaded, PathA());
-}
-
-TEST(PresetDelete, NeverRemovesAFileOutsideTheFolder) {
-    Library library;
-    fs::create_directories(library.Folder());
-    WriteText(library.root / "outside.json", "precious");
-    WriteText(library.File("index.json"), R"([{"name": "x", "filename": "../../outside.json"}])");
-    library.store.LoadIndex();
-    EXPECT_EQ(library.store.Delete("x"), PresetResult::Done);
-    EXPECT_EQ(ReadText(library.root / "outside.json"), "precious");
-}
-
-// --- The index -------------------------------------------------------------------------------
-
-TEST(PresetIndexFile, AMissingIndexIsAnEmptyLibrarySilently) {
-    Library library;
-    library.index.push_back({"stale", {}, "stale.json"});
-    library.store.LoadIndex();
-    EXPECT_TRUE(library.index.empty());
-    EXPECT_TRUE(library.lines.empty());
-}
-
-TEST(PresetIndexFile, AnUnreadableIndexIsReportedAndKeptBeforeItIsRewritten) {
-    Library library;
-    fs::create_directories(library.Folder());
+TEST_F(Library, AnUnreadableIndexIsKeptBeforeItIsRewrittenAndEarlierCopiesStay) {
     const std::string damaged = R"([{"name": "lost?", "filename": "l.json", "tags": [1]}])";
-    WriteText(library.File("index.json"), damaged);
+    Given(damaged);
+    EXPECT_TRUE(index.empty());
+    ASSERT_EQ(store.Save("intro", {}, kA), PresetResult::Done);
+    ASSERT_EQ(store.Save("outro", {}, kA), PresetResult::Done);
+    EXPECT_EQ(lines.size(), 2u); // unreadable, then kept; once rewritten, not copied again
+    EXPECT_EQ(ReadText(File("index.unreadable.json")), damaged);
 
-    library.store.LoadIndex();
-    EXPECT_TRUE(library.index.empty());
-    ASSERT_EQ(library.lines.size(), 1u);
-    EXPECT_EQ(library.lines[0], "Could not read preset index " +
-                                    library.File("index.json").string() +
-                                    ": entry 1: a tag is not text");
-
-    ASSERT_EQ(library.store.Save("intro", {}, PathA()), PresetResult::Done);
-    ASSERT_EQ(library.lines.size(), 2u);
-    EXPECT_EQ(library.lines[1], "Kept a copy of the unreadable preset index as " +
-                                    library.File("index.unreadable.json").string());
-    EXPECT_EQ(ReadText(library.File("index.unreadable.json")), damaged);
-    EXPECT_EQ(library.Reloaded().size(), 1u);
-
-    // Once rewritten the index is readable: later saves keep no further copies.
-    ASSERT_EQ(library.store.Save("outro", {}, PathA()), PresetResult::Done);
-    EXPECT_EQ(library.lines.size(), 2u);
+    WriteText(File("index.json"), "second damage");
+    ASSERT_TRUE(store.SaveIndex());
+    EXPECT_EQ(ReadText(File("index.unreadable.json")), damaged);
+    EXPECT_EQ(ReadText(File("index.unreadable (2).json")), "second damage");
+    EXPECT_EQ(Names(), Both({"intro", "outro"}));
 }
 
-TEST(PresetIndexFile, EarlierCopiesOfUnreadableIndexesAreNotOverwritten) {
-    Library library;
-    fs::create_directories(library.Folder());
-    WriteText(library.File("index.unreadable.json"), "first copy");
-    WriteText(library.File("index.json"), "second damage");
-    library.lines.clear();
-    ASSERT_TRUE(library.store.SaveIndex());
-    EXPECT_EQ(ReadText(library.File("index.unreadable.json")), "first copy");
-    EXPECT_EQ(ReadText(library.File("index.unreadable (2).json")), "second damage");
-    EXPECT_EQ(ReadText(library.File("index.json")), "[]");
-}
-
-TEST(PresetIndexFile, AFailedIndexSaveIsReported) {
-    Library library;
-    WriteText(library.root / "campaths", "a file where the folder belongs");
-    EXPECT_FALSE(library.store.SaveIndex());
-    ASSERT_EQ(library.lines.size(), 1u);
-    EXPECT_EQ(library.lines[0], "Could not save " + library.File("index.json").string() +
-                                    ": cannot create the folder " + library.Folder().string() +
-                                    " (Not a directory)");
+TEST_F(Library, AFailedIndexSaveIsReported) {
+    WriteText(root / "campaths", "a file where the folder belongs");
+    EXPECT_FALSE(store.SaveIndex());
+    EXPECT_EQ(lines, Lines{"Could not save " + File("index.json").string() +
+                           ": cannot create the folder " + (root / "campaths/presets").string() +
+                           " (Not a directory)"});
 }

@@ -2,272 +2,141 @@
 // change nothing.
 
 #include <cmath>
-#include <limits>
 
 #include <gtest/gtest.h>
 
+#include "tests/storage/StorageTestSupport.h"
 #include "tools/PathTransforms.h"
+
+using StorageTest::Waypoint;
 
 namespace {
 
-CameraSnapshot Record(int frame, float timestamp, Vector location, FloatRotator rotation = {}) {
-    CameraSnapshot s;
-    s.frame = frame;
-    s.timestamp = timestamp;
-    s.FOV = 90.0f;
-    s.location = location;
-    s.rotation = rotation;
-    return s;
-}
-
-// One waypoint with every field set, so an edit that touches too much shows.
-CameraSnapshot Full() {
-    CameraSnapshot s = Record(100, 1.5f, {10.0f, 20.0f, 30.0f}, {1000.0f, 16384.0f, 200.0f});
+// One waypoint with every field set, with the location, handles and rotation given, so that an
+// edit that touches too much shows.
+CameraSnapshot Full(Vector location = {10.0f, 20.0f, 30.0f}, Vector out = {1.0f, 2.0f, 3.0f},
+                    Vector in = {-4.0f, -5.0f, -6.0f},
+                    FloatRotator rotation = {1000.0f, 16384.0f, 200.0f}) {
+    CameraSnapshot s = Waypoint(100, 1.5f, location, rotation);
     s.weight = 2.0f;
     s.v3_kb_tension = 0.1f;
     s.v3_kb_bias = 0.2f;
     s.v3_kb_continuity = 0.3f;
     s.v3_bz_has_custom = true;
-    s.v3_bz_ctrl_out = {1.0f, 2.0f, 3.0f};
-    s.v3_bz_ctrl_in = {-4.0f, -5.0f, -6.0f};
+    s.v3_bz_ctrl_out = out;
+    s.v3_bz_ctrl_in = in;
     return s;
-}
-
-// The fields no edit may change.
-void ExpectUntouchedExtras(const CameraSnapshot& s) {
-    EXPECT_EQ(s.timestamp, 1.5f);
-    EXPECT_EQ(s.weight, 2.0f);
-    EXPECT_EQ(s.v3_kb_tension, 0.1f);
-    EXPECT_EQ(s.v3_kb_bias, 0.2f);
-    EXPECT_EQ(s.v3_kb_continuity, 0.3f);
-    EXPECT_TRUE(s.v3_bz_has_custom);
-}
-
-SnapshotMap Three() {
-    return {{100, Record(100, 1.0f, {1.0f, 0.0f, 0.0f}, {10.0f, 0.0f, 0.0f})},
-            {200, Record(200, 2.0f, {2.0f, 0.0f, 0.0f}, {20.0f, 0.0f, 0.0f})},
-            {300, Record(300, 3.0f, {3.0f, 0.0f, 0.0f}, {30.0f, 0.0f, 0.0f})}};
 }
 
 } // namespace
 
-// --- Mirror ----------------------------------------------------------------------------------
-
-struct MirrorCase {
-    int axis;
-    bool mirrorRotation;
-    Vector location;
-    Vector out;
-    Vector in;
-    FloatRotator rotation;
-};
-
-class Mirror : public ::testing::TestWithParam<MirrorCase> {};
-
-TEST_P(Mirror, NegatesOneAxisAndTheChosenRotations) {
-    const MirrorCase& c = GetParam();
-    SnapshotMap path{{100, Full()}};
-    MirrorSnapshots(path, c.axis, c.mirrorRotation);
-    const CameraSnapshot& s = path.at(100);
-    EXPECT_EQ(s.location, c.location);
-    EXPECT_EQ(s.v3_bz_ctrl_out, c.out);
-    EXPECT_EQ(s.v3_bz_ctrl_in, c.in);
-    EXPECT_EQ(s.rotation, c.rotation);
-    EXPECT_EQ(s.FOV, 90.0f);
-    ExpectUntouchedExtras(s);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Axes, Mirror,
-    ::testing::Values(
-        MirrorCase{0, true, {-10, 20, 30}, {-1, 2, 3}, {4, -5, -6}, {1000, -16384, -200}},
-        MirrorCase{1, true, {10, -20, 30}, {1, -2, 3}, {-4, 5, -6}, {-1000, -16384, 200}},
-        MirrorCase{2, true, {10, 20, -30}, {1, 2, -3}, {-4, -5, 6}, {-1000, 16384, -200}},
-        MirrorCase{1, false, {10, -20, 30}, {1, -2, 3}, {-4, 5, -6}, {1000, 16384, 200}},
-        MirrorCase{5, true, {10, 20, 30}, {1, 2, 3}, {-4, -5, -6}, {1000, 16384, 200}},
-        MirrorCase{-1, true, {10, 20, 30}, {1, 2, 3}, {-4, -5, -6}, {1000, 16384, 200}}));
-
-TEST(MirrorTwice, IsTheIdentity) {
-    for (int axis = 0; axis < 3; ++axis) {
+TEST(Mirror, NegatesOneAxisAndTheChosenRotations) {
+    const struct {
+        int axis;
+        bool mirrorRotation;
+        CameraSnapshot expected;
+    } rows[] = {{0, true, Full({-10, 20, 30}, {-1, 2, 3}, {4, -5, -6}, {1000, -16384, -200})},
+                {1, true, Full({10, -20, 30}, {1, -2, 3}, {-4, 5, -6}, {-1000, -16384, 200})},
+                {2, true, Full({10, 20, -30}, {1, 2, -3}, {-4, -5, 6}, {-1000, 16384, -200})},
+                {1, false, Full({10, -20, 30}, {1, -2, 3}, {-4, 5, -6})},
+                {5, true, Full()},
+                {-1, true, Full()}};
+    for (const auto& row : rows) {
         SnapshotMap path{{100, Full()}};
-        MirrorSnapshots(path, axis, true);
-        MirrorSnapshots(path, axis, true);
-        EXPECT_EQ(path.at(100), Full()) << "axis " << axis;
+        MirrorSnapshots(path, row.axis, row.mirrorRotation);
+        EXPECT_EQ(path.at(100), row.expected) << "axis " << row.axis;
     }
 }
 
-// --- Offset and scale ------------------------------------------------------------------------
-
-TEST(Offset, MovesLocationsAndLeavesHandleOffsets) {
-    SnapshotMap path{{100, Full()}, {200, Record(200, 2.0f, {-1.0f, -2.0f, -3.0f})}};
+TEST(OffsetAndScale, OffsetMovesLocationsOnlyAndScaleAlsoHandles) {
+    SnapshotMap path{{100, Full()}, {200, Waypoint(200, 2.0f, {-1.0f, -2.0f, -3.0f})}};
     OffsetSnapshots(path, 10.0f, 0.0f, -0.5f);
-    EXPECT_EQ(path.at(100).location, Vector(20.0f, 20.0f, 29.5f));
+    EXPECT_EQ(path.at(100), Full({20.0f, 20.0f, 29.5f}));
     EXPECT_EQ(path.at(200).location, Vector(9.0f, -2.0f, -3.5f));
-    EXPECT_EQ(path.at(100).v3_bz_ctrl_out, Full().v3_bz_ctrl_out);
-    EXPECT_EQ(path.at(100).v3_bz_ctrl_in, Full().v3_bz_ctrl_in);
-    EXPECT_EQ(path.at(100).rotation, Full().rotation);
-}
 
-TEST(Scale, ByTwoDoublesLocationsAndHandles) {
-    SnapshotMap path{{100, Full()}};
+    path = {{100, Full()}};
     ASSERT_TRUE(ScaleSnapshots(path, 2.0f));
-    const CameraSnapshot& s = path.at(100);
-    EXPECT_EQ(s.location, Vector(20.0f, 40.0f, 60.0f));
-    EXPECT_EQ(s.v3_bz_ctrl_out, Vector(2.0f, 4.0f, 6.0f));
-    EXPECT_EQ(s.v3_bz_ctrl_in, Vector(-8.0f, -10.0f, -12.0f));
-    EXPECT_EQ(s.rotation, Full().rotation);
-    ExpectUntouchedExtras(s);
+    EXPECT_EQ(path.at(100), Full({20, 40, 60}, {2, 4, 6}, {-8, -10, -12}));
+    for (const float factor : {0.0f, -0.0f, -2.0f, NAN, -INFINITY}) {
+        SnapshotMap same{{100, Full()}};
+        EXPECT_FALSE(ScaleSnapshots(same, factor)) << factor;
+        EXPECT_EQ(same.at(100), Full());
+    }
 }
 
-class ScaleIgnored : public ::testing::TestWithParam<float> {};
-
-TEST_P(ScaleIgnored, ChangesNothing) {
-    SnapshotMap path{{100, Full()}};
-    EXPECT_FALSE(ScaleSnapshots(path, GetParam()));
-    EXPECT_EQ(path.at(100), Full());
+TEST(Rotate, TurnsPositionsAndHandlesAboutXThenYThenZButNotTheCamera) {
+    // Angles (degrees), the location and where it goes, the handles and where they go, and how
+    // close components expected to be 0 come.
+    const struct {
+        Vector angles, from, to, handleFrom, handleTo;
+        float zero;
+    } rows[] = {{{0, 0, 90}, {100, 0, 5}, {0, 100, 5}, {0, 10, 5}, {-10, 0, 5}, 1e-4f},
+                {{0, 90, 0}, {100, 0, 0}, {0, 0, -100}, {0, 0, 10}, {10, 0, 0}, 1e-4f},
+                // About X first, then Y: the other order gives (0, 0, 1) and (1, 0, 0).
+                {{90, 90, 0}, {0, 1, 0}, {1, 0, 0}, {0, 0, 1}, {0, -1, 0}, 1e-6f}};
+    for (const auto& row : rows) {
+        SnapshotMap path{{1, Full(row.from, row.handleFrom, row.handleFrom)}};
+        RotateSnapshots(path, row.angles.X, row.angles.Y, row.angles.Z);
+        const CameraSnapshot& s = path.at(1);
+        EXPECT_EQ(s.rotation, Full().rotation);
+        EXPECT_EQ(s.FOV, 90.0f);
+        const std::pair<Vector, Vector> checks[] = {{s.location, row.to},
+                                                    {s.v3_bz_ctrl_out, row.handleTo},
+                                                    {s.v3_bz_ctrl_in, row.handleTo}};
+        for (const auto& [v, to] : checks) {
+            const float got[] = {v.X, v.Y, v.Z}, want[] = {to.X, to.Y, to.Z};
+            for (int i = 0; i < 3; ++i) {
+                if (want[i] == 0.0f)
+                    EXPECT_NEAR(got[i], 0.0f, row.zero) << i;
+                else
+                    EXPECT_FLOAT_EQ(got[i], want[i]) << i;
+            }
+        }
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Factors, ScaleIgnored,
-                         ::testing::Values(0.0f, -0.0f, -2.0f,
-                                           std::numeric_limits<float>::quiet_NaN(),
-                                           -std::numeric_limits<float>::infinity()));
-
-// --- Rotate ----------------------------------------------------------------------------------
-
-TEST(Rotate, NinetyAboutZSendsXToY) {
-    SnapshotMap path{{100, Record(100, 1.5f, {100.0f, 0.0f, 0.0f}, {1.0f, 2.0f, 3.0f})}};
-    path[100].v3_bz_ctrl_out = {0.0f, 10.0f, 5.0f};
-    RotateSnapshots(path, 0.0f, 0.0f, 90.0f);
-    const CameraSnapshot& s = path.at(100);
-    EXPECT_NEAR(s.location.X, 0.0f, 1e-4f);
-    EXPECT_FLOAT_EQ(s.location.Y, 100.0f);
-    EXPECT_EQ(s.location.Z, 0.0f);
-    EXPECT_FLOAT_EQ(s.v3_bz_ctrl_out.X, -10.0f);
-    EXPECT_NEAR(s.v3_bz_ctrl_out.Y, 0.0f, 1e-5f);
-    EXPECT_EQ(s.v3_bz_ctrl_out.Z, 5.0f);
-    EXPECT_EQ(s.rotation, (FloatRotator{1.0f, 2.0f, 3.0f})); // the camera keeps its aim
-    EXPECT_EQ(s.FOV, 90.0f);
-}
-
-TEST(Rotate, NinetyAboutXAndAboutYFollowTheirFormulas) {
-    SnapshotMap aboutX{{1, Record(1, 0.0f, {0.0f, 100.0f, 0.0f})}};
-    RotateSnapshots(aboutX, 90.0f, 0.0f, 0.0f); // y' = c*y - s*z, z' = s*y + c*z
-    EXPECT_NEAR(aboutX.at(1).location.Y, 0.0f, 1e-4f);
-    EXPECT_FLOAT_EQ(aboutX.at(1).location.Z, 100.0f);
-
-    SnapshotMap aboutY{{1, Record(1, 0.0f, {100.0f, 0.0f, 0.0f})}};
-    RotateSnapshots(aboutY, 0.0f, 90.0f, 0.0f); // x' = c*x + s*z, z' = c*z - s*x
-    EXPECT_NEAR(aboutY.at(1).location.X, 0.0f, 1e-4f);
-    EXPECT_FLOAT_EQ(aboutY.at(1).location.Z, -100.0f);
-}
-
-TEST(Rotate, AppliesXThenYThenZ) {
-    // (0, 1, 0): about X by 90 gives (0, 0, 1); about Y by 90 then gives (1, 0, 0). The other
-    // order would leave (0, 0, 1).
-    SnapshotMap path{{1, Record(1, 0.0f, {0.0f, 1.0f, 0.0f})}};
-    RotateSnapshots(path, 90.0f, 90.0f, 0.0f);
-    EXPECT_FLOAT_EQ(path.at(1).location.X, 1.0f);
-    EXPECT_NEAR(path.at(1).location.Y, 0.0f, 1e-6f);
-    EXPECT_NEAR(path.at(1).location.Z, 0.0f, 1e-6f);
-}
-
-TEST(Rotate, ZeroAnglesLeaveEveryBitAndAFullTurnComesBackClose) {
-    SnapshotMap path{{100, Full()}};
-    RotateSnapshots(path, 0.0f, -0.0f, 0.0f);
-    EXPECT_EQ(path.at(100), Full());
-    RotateSnapshots(path, 360.0f, 0.0f, 0.0f);
-    EXPECT_NEAR(path.at(100).location.Y, 20.0f, 1e-4f);
-    EXPECT_NEAR(path.at(100).location.Z, 30.0f, 1e-4f);
-    ExpectUntouchedExtras(path.at(100));
-}
-
-// --- Reverse ---------------------------------------------------------------------------------
 
 TEST(Reverse, RecordsSwapFramesWhileTimestampsTravelWithThem) {
-    SnapshotMap path = Three();
+    SnapshotMap path{{100, Waypoint(100, 1.0f, {1.0f, 0.0f, 0.0f})},
+                     {200, Waypoint(200, 2.0f, {2.0f, 0.0f, 0.0f})},
+                     {300, Waypoint(300, 3.0f, {3.0f, 0.0f, 0.0f})}};
     path[100].weight = 5.0f;
     ASSERT_TRUE(ReverseSnapshots(path));
     ASSERT_EQ(path.size(), 3u);
-    const int frames[] = {100, 200, 300};
-    const float timestamps[] = {3.0f, 2.0f, 1.0f};
-    const float x[] = {3.0f, 2.0f, 1.0f};
-    for (int i = 0; i < 3; ++i) {
-        const CameraSnapshot& s = path.at(frames[i]);
-        EXPECT_EQ(s.frame, frames[i]);
-        EXPECT_EQ(s.timestamp, timestamps[i]);
-        EXPECT_EQ(s.location.X, x[i]);
+    for (const int frame : {100, 200, 300}) {
+        const CameraSnapshot& s = path.at(frame);
+        EXPECT_EQ(s.frame, frame);
+        EXPECT_EQ(s.timestamp, (400 - frame) / 100.0f);
+        EXPECT_EQ(s.location.X, (400 - frame) / 100.0f);
     }
     EXPECT_EQ(path.at(300).weight, 5.0f); // the first record's weight went with it
 }
 
-TEST(Reverse, TwiceIsTheIdentity) {
-    SnapshotMap path = Three();
-    path[150] = Full();
-    path[150].frame = 150;
-    ReverseSnapshots(path);
-    ReverseSnapshots(path);
-    EXPECT_EQ(path, [] {
-        SnapshotMap p = Three();
-        p[150] = Full();
-        p[150].frame = 150;
-        return p;
-    }());
+TEST(Smooth, AveragesWithTheAlreadySmoothedEarlierNeighbourAndRotationsAsPlainNumbers) {
+    const float x[] = {0, 3, 9, 0}, fov[] = {60, 75, 120, 90}, pitch[] = {0, 30, 0, 0};
+    const float yaw[] = {32000, -32000, 32000, 0}; // no wrap-around: the mean is taken as written
+    SnapshotMap path;
+    for (int i = 0; i < 4; ++i) {
+        path[i] = Waypoint(i, i, {x[i], x[i], x[i]}, {pitch[i], yaw[i], pitch[i]});
+        path[i].FOV = fov[i];
+    }
+    const SnapshotMap before = path;
+    ASSERT_TRUE(SmoothSnapshots(path));
+    EXPECT_EQ(path.at(1).location, Vector(4.0f, 4.0f, 4.0f));
+    EXPECT_EQ(path.at(2).location.Z, 4.3333335f); // (4 + 9 + 0) / 3: the smoothed 4, not 3
+    EXPECT_EQ(path.at(1).FOV, 85.0f);
+    EXPECT_EQ(path.at(1).rotation, (FloatRotator{10.0f, 10666.667f, 10.0f}));
+    EXPECT_EQ(path.at(1).timestamp, 1.0f);
+    EXPECT_EQ(path.at(0), before.at(0)); // the ends stay as they were
+    EXPECT_EQ(path.at(3), before.at(3));
 }
 
-TEST(Reverse, FewerThanTwoChangeNothing) {
-    SnapshotMap empty;
+TEST(ReverseAndSmooth, TooFewRecordsChangeNothing) {
+    const SnapshotMap one{{100, Full()}}, two{{1, Full()}, {2, Full({1, 1, 1})}};
+    SnapshotMap empty, edited = one;
     EXPECT_FALSE(ReverseSnapshots(empty));
-    SnapshotMap one{{100, Full()}};
-    EXPECT_FALSE(ReverseSnapshots(one));
-    EXPECT_EQ(one.at(100), Full());
-}
-
-// --- Smooth ----------------------------------------------------------------------------------
-
-TEST(Smooth, UsesTheAlreadySmoothedEarlierNeighbour) {
-    SnapshotMap path{{1, Record(1, 0.0f, {0.0f, 0.0f, 0.0f})},
-                     {2, Record(2, 0.0f, {3.0f, 0.0f, 0.0f})},
-                     {3, Record(3, 0.0f, {9.0f, 0.0f, 0.0f})},
-                     {4, Record(4, 0.0f, {0.0f, 0.0f, 0.0f})}};
-    ASSERT_TRUE(SmoothSnapshots(path));
-    EXPECT_EQ(path.at(1).location.X, 0.0f);
-    EXPECT_EQ(path.at(2).location.X, 4.0f);
-    EXPECT_EQ(path.at(3).location.X, 4.3333335f);
-    EXPECT_EQ(path.at(4).location.X, 0.0f);
-}
-
-TEST(Smooth, AveragesFovAndRotationAsPlainNumbers) {
-    SnapshotMap path = Three();
-    path[100].FOV = 60.0f;
-    path[300].FOV = 120.0f;
-    path[100].rotation.yaw = 32000.0f;
-    path[200].rotation.yaw = -32000.0f; // no wrap-around: the mean is taken as written
-    path[300].rotation.yaw = 32000.0f;
-    ASSERT_TRUE(SmoothSnapshots(path));
-    EXPECT_EQ(path.at(200).FOV, 90.0f);
-    EXPECT_EQ(path.at(200).rotation.yaw, 10666.667f);
-    EXPECT_EQ(path.at(200).rotation.pitch, 20.0f);
-    EXPECT_EQ(path.at(200).timestamp, 2.0f);
-    EXPECT_EQ(path.at(100).FOV, 60.0f); // the ends stay as they were
-    EXPECT_EQ(path.at(100).location.X, 1.0f);
-    EXPECT_EQ(path.at(300).FOV, 120.0f);
-    EXPECT_EQ(path.at(300).rotation.yaw, 32000.0f);
-}
-
-TEST(Smooth, FewerThanThreeChangeNothing) {
-    SnapshotMap two{{1, Record(1, 0.0f, {0.0f, 0.0f, 0.0f})},
-                    {2, Record(2, 0.0f, {6.0f, 0.0f, 0.0f})}};
-    const SnapshotMap before = two;
-    EXPECT_FALSE(SmoothSnapshots(two));
-    EXPECT_EQ(two, before);
-}
-
-// --- Finite values ---------------------------------------------------------------------------
-
-TEST(FiniteCheck, AnOverflowingEditIsDetected) {
-    SnapshotMap path{{1, Record(1, 0.0f, {3e38f, 0.0f, 0.0f})}};
-    EXPECT_TRUE(PathIsFinite(path));
-    OffsetSnapshots(path, 3e38f, 0.0f, 0.0f);
-    EXPECT_FALSE(PathIsFinite(path));
-    EXPECT_TRUE(PathIsFinite(SnapshotMap()));
+    EXPECT_FALSE(ReverseSnapshots(edited));
+    EXPECT_EQ(edited, one);
+    edited = two;
+    EXPECT_FALSE(SmoothSnapshots(edited));
+    EXPECT_EQ(edited, two);
 }
