@@ -1,30 +1,38 @@
-// The console as a plugin sees it through CVarManagerWrapper and CVarWrapper.
+// The console as a plugin sees it through CVarManagerWrapper and CVarWrapper, how it splits a
+// typed line into words, and how it turns values into text and back.
 
 #include "host/Console.h"
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
 #include <memory>
 #include <sstream>
 
-#include "corvane/wrappers/CVarManagerWrapper.h"
+#include "host/ConsoleInput.h"
+#include "host/ValueText.h"
 
 namespace Corvane::Host {
 namespace {
+
+using Lines = std::vector<std::string>;
 
 class ConsoleTest : public testing::Test {
 protected:
     std::ostringstream errors;
     Guard guard{errors};
-    std::vector<std::string> lines;
+    Lines lines;
     Console console{guard, [this](const std::string& line) {
                         lines.push_back(line);
                     }};
     CVarManagerWrapper manager{console.Address()};
 
-    // A variable like the plugin's interp modes: "5" in [0, 20].
-    CVarWrapper RegisterRanged(const std::string& name = "v") {
-        return manager.registerCvar(name, "5", "ranged", true, true, 0.0f, true, 20.0f);
+    // "5" in [0, 20], like the plugin's interp modes.
+    CVarWrapper Ranged(const std::string& name = "v", const char* value = "5") {
+        return manager.registerCvar(name, value, "ranged", true, true, 0.0f, true, 20.0f);
     }
     void LogChanges(CVarWrapper cvar, const std::string& tag) {
         cvar.addOnValueChanged([this, tag](const std::string& old, CVarWrapper changed) {
@@ -33,8 +41,9 @@ protected:
     }
 };
 
-TEST_F(ConsoleTest, SetValueClampsIntoTheRegisteredRange) {
-    CVarWrapper v = RegisterRanged();
+TEST_F(ConsoleTest, ValuesAreClampedIntoTheFirstRegisteredRange) {
+    EXPECT_EQ(Ranged("high", "50").getStringValue(), "20"); // the default too
+    CVarWrapper v = Ranged();
     v.setValue("25");
     EXPECT_EQ(v.getStringValue(), "20");
     v.setValue(-3);
@@ -42,33 +51,28 @@ TEST_F(ConsoleTest, SetValueClampsIntoTheRegisteredRange) {
     v.setValue(2.5f);
     EXPECT_EQ(v.getStringValue(), "2.5");
     EXPECT_EQ(v.getIntValue(), 2);
-    v.setValue(3.0f);
-    EXPECT_EQ(v.getStringValue(), "3");
+    CVarWrapper again = manager.registerCvar("v", "1", "other", true, true, 0.0f, true, 2.0f);
+    EXPECT_EQ(again.getStringValue(), "2.5"); // the first variable, with its range
+    again.setValue("15");
+    EXPECT_EQ(v.getStringValue(), "15");
 }
 
-TEST_F(ConsoleTest, DefaultOutsideTheRangeIsClampedAtRegistration) {
-    CVarWrapper v = manager.registerCvar("v", "50", "", true, true, 0.0f, true, 20.0f);
-    EXPECT_EQ(v.getStringValue(), "20");
-}
-
-TEST_F(ConsoleTest, HandlersRunAfterTheChangeInRegistrationOrderWithTheOldText) {
-    CVarWrapper v = RegisterRanged();
+TEST_F(ConsoleTest, HandlersRunAfterEverySetInRegistrationOrderWithTheOldTextDespiteThrows) {
+    CVarWrapper v = Ranged();
     LogChanges(v, "first");
+    v.addOnValueChanged([](std::string, CVarWrapper) { throw 42; }); // reported; the rest run
     LogChanges(v, "second");
     v.setValue("25");
-    EXPECT_EQ(lines, (std::vector<std::string>{"first 5->20", "second 5->20"}));
-}
-
-TEST_F(ConsoleTest, SettingTheSameValueStillRunsTheHandlers) {
-    CVarWrapper v = RegisterRanged();
-    LogChanges(v, "h");
-    v.setValue("5");
-    console.Execute("v 5");
-    EXPECT_EQ(lines, (std::vector<std::string>{"h 5->5", "h 5->5"}));
+    console.Execute("v 20"); // the same value still runs them
+    EXPECT_EQ(lines, (Lines{"first 5->20", "second 5->20", "first 20->20", "second 20->20"}));
+    const std::string fault = "exception escaped from the value-changed handler of v: an "
+                              "exception not derived from std::exception";
+    EXPECT_EQ(guard.FirstFault(), fault);
+    EXPECT_EQ(errors.str(), "corvane-sim: " + fault + "\ncorvane-sim: " + fault + "\n");
 }
 
 TEST_F(ConsoleTest, HandlerAddedWhileHandlersRunWaitsForTheNextSet) {
-    CVarWrapper v = RegisterRanged();
+    CVarWrapper v = Ranged();
     v.addOnValueChanged([this](std::string, CVarWrapper cvar) {
         if (lines.empty())
             LogChanges(cvar, "late");
@@ -76,81 +80,43 @@ TEST_F(ConsoleTest, HandlerAddedWhileHandlersRunWaitsForTheNextSet) {
     });
     v.setValue("6");
     v.setValue("7");
-    EXPECT_EQ(lines, (std::vector<std::string>{"outer", "outer", "late 6->7"}));
+    EXPECT_EQ(lines, (Lines{"outer", "outer", "late 6->7"}));
 }
 
 TEST_F(ConsoleTest, BindingsFollowEveryChangeBeforeTheHandlersRun) {
     CVarWrapper flag = manager.registerCvar("flag", "1", "", true, true, 0.0f, true, 1.0f);
-    CVarWrapper text = manager.registerCvar("text", "start");
     auto boundFlag = std::make_shared<bool>(false);
     auto boundText = std::make_shared<std::string>();
     flag.bindTo(boundFlag);
-    text.bindTo(boundText);
+    manager.registerCvar("text", "start").bindTo(boundText);
     EXPECT_TRUE(*boundFlag);
     EXPECT_EQ(*boundText, "start");
     flag.addOnValueChanged(
         [&](std::string, CVarWrapper) { lines.push_back(*boundFlag ? "seen on" : "seen off"); });
     console.Execute("flag 0");
-    console.Execute("text \"two words\"");
+    manager.executeCommand("text \"two words\"");
     EXPECT_FALSE(*boundFlag);
     EXPECT_EQ(*boundText, "two words");
-    EXPECT_EQ(lines, std::vector<std::string>{"seen off"});
+    EXPECT_EQ(lines, Lines{"seen off"});
 }
 
-TEST_F(ConsoleTest, ExecuteCommandIsTheSameAsTyping) {
-    CVarWrapper v = RegisterRanged();
-    CVarWrapper text = manager.registerCvar("text", "");
-    std::vector<std::vector<std::string>> calls;
-    manager.registerNotifier(
-        "cmd", [&](std::vector<std::string> words) { calls.push_back(words); }, "", 0);
-
-    manager.executeCommand("cmd a \"b c\" \"\"", false);
-    console.Execute("cmd a \"b c\" \"\"");
-    ASSERT_EQ(calls.size(), 2u);
-    EXPECT_EQ(calls[0], (std::vector<std::string>{"cmd", "a", "b c", ""}));
-    EXPECT_EQ(calls[1], calls[0]);
-
-    manager.executeCommand("v 25 extra words");
-    EXPECT_EQ(v.getStringValue(), "20");
-    manager.executeCommand("text \"a b\"", true);
-    EXPECT_EQ(text.getStringValue(), "a b");
-    manager.executeCommand("v");
-    EXPECT_EQ(lines.back(), "v = 20");
-}
-
-TEST_F(ConsoleTest, ConsoleAnswersUnknownNamesAndQueries) {
+TEST_F(ConsoleTest, TypedLinesRunCommandsBeforeVariablesAndAnswerTheRest) {
+    Ranged();
+    CVarWrapper both = Ranged("both");
     manager.registerCvar("empty", "");
-    console.Execute("nothing_here 1 2");
-    console.Execute("empty");
-    console.Execute("   ");
-    EXPECT_EQ(lines, (std::vector<std::string>{"Unknown command: nothing_here", "empty = "}));
-    EXPECT_EQ(console.LastLine(), "empty = ");
-}
-
-TEST_F(ConsoleTest, CommandsAreFoundBeforeVariablesOfTheSameName) {
-    CVarWrapper v = RegisterRanged("both");
     manager.registerNotifier(
-        "both", [&](std::vector<std::string>) { lines.push_back("command"); }, "", 0);
-    console.Execute("both 9");
-    EXPECT_EQ(lines, std::vector<std::string>{"command"});
-    EXPECT_EQ(v.getStringValue(), "5");
+        "both", [&](std::vector<std::string> words) { lines.push_back(words.at(1)); }, "", 0);
+    for (const char* line : {"both 9", "v 25 extra words", "v", "empty", "nothing_here 1", "  "})
+        manager.executeCommand(line);
+    EXPECT_EQ(lines, (Lines{"9", "v = 20", "empty = ", "Unknown command: nothing_here"}));
+    EXPECT_EQ(both.getStringValue(), "5");
+    EXPECT_EQ(console.LastLine(), "Unknown command: nothing_here");
 }
 
-TEST_F(ConsoleTest, SecondRegistrationReturnsTheFirstVariable) {
-    CVarWrapper first = RegisterRanged();
-    first.setValue("9");
-    CVarWrapper second = manager.registerCvar("v", "1", "other", true, true, 0.0f, true, 2.0f);
-    EXPECT_EQ(second.getStringValue(), "9");
-    second.setValue("15");
-    EXPECT_EQ(first.getStringValue(), "15"); // one variable, with the first registration's range
-    EXPECT_EQ(second.getDescription(), "ranged");
-}
-
-TEST_F(ConsoleTest, NullVariableReadsDefaultsAndIgnoresWrites) {
+TEST_F(ConsoleTest, NullWrappersReadDefaultsAndIgnoreWrites) {
     CVarWrapper missing = manager.getCvar("missing");
     ASSERT_TRUE(missing.IsNull());
     missing.setValue("3");
-    missing.setValue(3);
     missing.addOnValueChanged([](std::string, CVarWrapper) {});
     missing.bindTo(std::make_shared<bool>(true));
     EXPECT_EQ(missing.getCVarName(), "");
@@ -158,7 +124,6 @@ TEST_F(ConsoleTest, NullVariableReadsDefaultsAndIgnoresWrites) {
     EXPECT_EQ(missing.getFloatValue(), 0.0f);
     EXPECT_FALSE(missing.getBoolValue());
     EXPECT_EQ(missing.getStringValue(), "");
-
     CVarManagerWrapper nullManager;
     EXPECT_TRUE(nullManager.registerCvar("x", "1").IsNull());
     nullManager.log("dropped");
@@ -166,55 +131,93 @@ TEST_F(ConsoleTest, NullVariableReadsDefaultsAndIgnoresWrites) {
     EXPECT_TRUE(lines.empty());
 }
 
-TEST_F(ConsoleTest, ExceptionFromAHandlerIsContainedAndReported) {
-    CVarWrapper v = RegisterRanged("risky");
-    v.addOnValueChanged([](std::string, CVarWrapper) { throw std::runtime_error("boom"); });
-    LogChanges(v, "after");
-    console.Execute("risky 7");
-    EXPECT_TRUE(guard.Faulted());
-    EXPECT_EQ(guard.FirstFault(),
-              "exception escaped from the value-changed handler of risky: boom");
-    EXPECT_EQ(lines, std::vector<std::string>{"after 5->7"});
-    EXPECT_EQ(v.getStringValue(), "7");
+struct SplitCase {
+    const char* line;
+    Lines words;
+};
+
+class SplitConsoleLineTest : public testing::TestWithParam<SplitCase> {};
+
+TEST_P(SplitConsoleLineTest, SplitsAsTyped) {
+    EXPECT_EQ(SplitConsoleLine(GetParam().line), GetParam().words) << GetParam().line;
 }
 
-TEST_F(ConsoleTest, ExceptionFromANotifierIsContainedAndReported) {
-    manager.registerNotifier(
-        "fails", [](std::vector<std::string>) { throw 42; }, "", 0);
-    console.Execute("fails now");
-    EXPECT_EQ(guard.FirstFault(),
-              "exception escaped from the notifier fails: an exception not derived from "
-              "std::exception");
-    EXPECT_NE(errors.str().find("corvane-sim: exception escaped from the notifier fails"),
-              std::string::npos);
+INSTANTIATE_TEST_SUITE_P(
+    Lines, SplitConsoleLineTest,
+    testing::Values(SplitCase{"  a \t  b  ", {"a", "b"}}, SplitCase{" \t ", {}},
+                    SplitCase{"cmd a \"b c\" d", {"cmd", "a", "b c", "d"}},
+                    SplitCase{"dir \"\"", {"dir", ""}}, SplitCase{"x \"\"\"\"", {"x", ""}},
+                    SplitCase{"x\"\"", {"x"}}, SplitCase{"a\"b c\"d e", {"ab cd", "e"}},
+                    SplitCase{"say \"open quote  ", {"say", "open quote  "}},
+                    SplitCase{"\"a\tb\"", {"a\tb"}}));
+
+// --- Value text --------------------------------------------------------------------------
+
+struct ReadCase {
+    const char* text;
+    int asInt;
+    float asFloat;
+    bool asBool;
+};
+
+class ReadValueTest : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadValueTest, ConvertsLikeTheConsole) {
+    const ReadCase& c = GetParam();
+    EXPECT_EQ(ReadInt(c.text), c.asInt) << '"' << c.text << '"';
+    EXPECT_EQ(ReadFloat(c.text), c.asFloat) << '"' << c.text << '"';
+    EXPECT_EQ(ReadBool(c.text), c.asBool) << '"' << c.text << '"';
 }
 
-TEST_F(ConsoleTest, EndlessNestingStopsAtTheLimitAsAFault) {
-    int runs = 0;
-    manager.registerNotifier(
-        "again",
-        [&](std::vector<std::string>) {
-            ++runs;
-            manager.executeCommand("again");
-        },
-        "", 0);
-    console.Execute("again");
-    EXPECT_EQ(runs, Console::kMaxNesting);
-    EXPECT_EQ(guard.FaultCount(), 1);
-    EXPECT_NE(guard.FirstFault().find("nested deeper than 64"), std::string::npos);
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ReadValueTest,
+    testing::Values(ReadCase{"7.9", 7, 7.9f, true}, ReadCase{"-7.9", -7, -7.9f, true},
+                    ReadCase{"0.0", 0, 0.0f, false}, ReadCase{"0.5", 0, 0.5f, true},
+                    ReadCase{" 3", 3, 3.0f, true}, ReadCase{"12abc", 12, 12.0f, true},
+                    ReadCase{"abc", 0, 0.0f, false}, ReadCase{"", 0, 0.0f, false},
+                    ReadCase{"nan", 0, 0.0f, false}, ReadCase{"-inf", 0, 0.0f, false},
+                    ReadCase{"1e999", 0, 0.0f, false},
+                    ReadCase{"3000000000", INT_MAX, 3.0e9f, true},
+                    ReadCase{"1e39", INT_MAX, FLT_MAX, true},
+                    ReadCase{"-1e39", INT_MIN, -FLT_MAX, true}));
+
+TEST(FormatNumberTest, WritesTheFewestDigitsThatReadBack) {
+    const std::pair<float, const char*> cases[] = {
+        {20.0f, "20"},          {-0.0f, "0"},       {1e10f, "10000000000"},
+        {0.1f, "0.1"},          {-0.3f, "-0.3"},    {1.0f / 3.0f, "0.33333334"},
+        {std::nanf(""), "nan"}, {-INFINITY, "-inf"}};
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(FormatNumber(value), text) << value;
+    for (const float value : {1e-7f, 123456.789f, FLT_MAX, FLT_MIN, 16777217.0f, 5.0e-45f})
+        EXPECT_EQ(std::strtof(FormatNumber(value).c_str(), nullptr), value) << value;
 }
 
-TEST_F(ConsoleTest, ForgetPluginKeepsOnlyHostCommands) {
-    RegisterRanged();
-    manager.registerNotifier(
-        "plugin_cmd", [](std::vector<std::string>) {}, "", 0x40);
-    console.RegisterHostCommand("host_cmd", [](const std::vector<std::string>&) {});
-    EXPECT_EQ(console.CommandPermissions("plugin_cmd"), 0x40);
-    console.ForgetPlugin();
-    EXPECT_EQ(console.Find("v"), nullptr);
-    EXPECT_FALSE(console.HasCommand("plugin_cmd"));
-    EXPECT_TRUE(console.HasCommand("host_cmd"));
+struct ClampCase {
+    const char* text;
+    ValueRange range;
+    const char* stored;
+};
+
+const ValueRange kZeroToTwenty{true, 0.0f, true, 20.0f};
+const ValueRange kAtLeastHundred{true, 100.0f, false, 0.0f};
+
+class ClampTextTest : public testing::TestWithParam<ClampCase> {};
+
+TEST_P(ClampTextTest, StoresTheBoundOnlyWhenOutside) {
+    const ClampCase& c = GetParam();
+    EXPECT_EQ(ClampText(c.text, c.range), c.stored) << '"' << c.text << '"';
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ClampTextTest,
+    testing::Values(ClampCase{"25", kZeroToTwenty, "20"}, ClampCase{"-5", kZeroToTwenty, "0"},
+                    ClampCase{"20.0", kZeroToTwenty, "20.0"},   // inside: kept as typed
+                    ClampCase{"abc", kZeroToTwenty, "abc"},     // reads 0, inside
+                    ClampCase{"1e999", kZeroToTwenty, "1e999"}, // not finite: reads 0
+                    ClampCase{"99.99", kAtLeastHundred, "100"},
+                    ClampCase{"1e9", kAtLeastHundred, "1e9"},
+                    ClampCase{"0.05", ValueRange{true, 0.1f, true, 50.0f}, "0.1"},
+                    ClampCase{"-1e6", ValueRange{}, "-1e6"}));
 
 } // namespace
 } // namespace Corvane::Host

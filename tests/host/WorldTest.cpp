@@ -1,16 +1,16 @@
-// The simulated world as a plugin sees it through GameWrapper and the wrappers it hands out.
+// The simulated world as a plugin sees it through GameWrapper and the wrappers it hands out,
+// and its canvas.
 
 #include "host/World.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
-#include <limits>
 #include <sstream>
 
 #include "corvane/CorvaneSDK.h"
 #include "host/GameNames.h"
-#include "host/Trajectories.h"
 
 namespace Corvane::Host {
 namespace {
@@ -32,80 +32,40 @@ protected:
         for (int i = 0; i < count; ++i)
             world.Tick();
     }
+    ReplayServerWrapper Replay() { return game.GetGameEventAsReplay(); }
 };
 
-TEST_F(WorldTest, ReplayClockAdvancesOneFramePerTick) {
-    world.EnterReplay(30);
-    ReplayServerWrapper replay = game.GetGameEventAsReplay();
-    ASSERT_FALSE(replay.IsNull());
-    EXPECT_EQ(replay.GetCurrentReplayFrame(), 0);
-    Ticks(45);
-    EXPECT_EQ(replay.GetCurrentReplayFrame(), 45);
-    EXPECT_EQ(replay.GetReplayTimeElapsed(), 1.5f);
-    EXPECT_NEAR(replay.GetSecondsElapsed(), 1.5f, 1e-6f);
-    EXPECT_EQ(replay.GetReplayFPS(), 30);
+TEST_F(WorldTest, ReplayAdvancesOneFramePerTickAtItsRate) {
+    struct {
+        int fps, ticks;
+        float replayTime, seconds;
+    } const cases[] = {{30, 45, 1.5f, 1.5f},
+                       {0, 30, 0.0f, 1.0f},
+                       {30, 30 * 3600, 3600.0f, 3600.0f}}; // the clock does not drift
+    for (const auto& c : cases) {
+        world.EnterReplay(c.fps);
+        Ticks(c.ticks);
+        EXPECT_EQ(Replay().GetReplayFPS(), c.fps);
+        EXPECT_EQ(Replay().GetCurrentReplayFrame(), c.ticks);
+        EXPECT_EQ(Replay().GetReplayTimeElapsed(), c.replayTime) << c.fps;
+        EXPECT_NEAR(Replay().GetSecondsElapsed(), c.seconds, 1e-6f) << c.fps;
+    }
+    Replay().SkipToFrame(-7);
+    EXPECT_EQ(Replay().GetCurrentReplayFrame(), 0);
 }
 
-TEST_F(WorldTest, PausedReplayKeepsItsFrameWhileTheGameClockRuns) {
-    world.EnterReplay(30);
-    Ticks(30);
-    world.SetPaused(true);
-    ServerWrapper server = game.GetGameEventAsReplay();
-    Ticks(15);
-    EXPECT_EQ(game.GetGameEventAsReplay().GetCurrentReplayFrame(), 30);
-    EXPECT_EQ(game.GetGameEventAsReplay().GetReplayTimeElapsed(), 1.0f);
-    EXPECT_NEAR(server.GetSecondsElapsed(), 1.5f, 1e-6f);
-    world.SetPaused(false);
-    world.Tick();
-    EXPECT_EQ(game.GetGameEventAsReplay().GetCurrentReplayFrame(), 31);
-}
-
-TEST_F(WorldTest, GameClockDoesNotDriftOverAnHour) {
-    world.EnterReplay(30);
-    Ticks(30 * 3600);
-    EXPECT_EQ(game.GetGameEventAsReplay().GetSecondsElapsed(), 3600.0f);
-    EXPECT_EQ(game.GetGameEventAsReplay().GetReplayTimeElapsed(), 3600.0f);
-}
-
-TEST_F(WorldTest, FrameRateSetsTheTickLengthAndTheElapsedTime) {
-    world.EnterReplay(60);
-    Ticks(90);
-    EXPECT_EQ(game.GetGameEventAsReplay().GetReplayTimeElapsed(), 1.5f);
-    EXPECT_NEAR(game.GetGameEventAsReplay().GetSecondsElapsed(), 1.5f, 1e-6f);
-}
-
-TEST_F(WorldTest, ZeroFrameRateIsSurvivable) {
-    world.EnterReplay(0);
-    Ticks(30);
-    ReplayServerWrapper replay = game.GetGameEventAsReplay();
-    EXPECT_EQ(replay.GetReplayFPS(), 0);
-    EXPECT_EQ(replay.GetCurrentReplayFrame(), 30);
-    EXPECT_EQ(replay.GetReplayTimeElapsed(), 0.0f);
-    EXPECT_NEAR(replay.GetSecondsElapsed(), 1.0f, 1e-6f);
-}
-
-TEST_F(WorldTest, SkipToFrameMovesTheReplayAndItsTime) {
-    world.EnterReplay(30);
-    ReplayServerWrapper replay = game.GetGameEventAsReplay();
-    replay.SkipToFrame(450);
-    EXPECT_EQ(replay.GetCurrentReplayFrame(), 450);
-    EXPECT_EQ(replay.GetReplayTimeElapsed(), 15.0f);
-    EXPECT_EQ(replay.GetSecondsElapsed(), 0.0f); // the game clock does not jump
-    replay.SkipToFrame(-7);
-    EXPECT_EQ(replay.GetCurrentReplayFrame(), 0);
-}
-
-TEST_F(WorldTest, SetReplayTimeHoldsUntilTheFrameChanges) {
-    world.EnterReplay(30);
-    world.SkipToFrame(30);
-    world.SetReplayTime(2.25f);
-    EXPECT_EQ(game.GetGameEventAsReplay().GetReplayTimeElapsed(), 2.25f);
-    world.Tick();
-    EXPECT_EQ(game.GetGameEventAsReplay().GetReplayTimeElapsed(), 31.0f / 30.0f);
-}
-
-TEST_F(WorldTest, EnteringAReplayRestartsItAndFiresInitGame) {
+TEST_F(WorldTest, UpdatePovFiresWhereThereIsACameraAndEnteringAReplayRestartsIt) {
     RecordEvents();
+    int draws = 0;
+    world.GetEvents().AddDrawable([&](CanvasWrapper) { ++draws; });
+    Ticks(2); // the menu only draws
+    world.EnterGame();
+    world.SetPaused(true); // no effect in a live game
+    Ticks(3);
+    EXPECT_EQ(world.Frame(), 3);
+    world.Leave(); // no Destroyed: not a replay
+    EXPECT_EQ(events, std::vector<std::string>(3, kReplayUpdatePovEvent));
+    EXPECT_EQ(draws, 5);
     world.EnterReplay(30);
     Ticks(10);
     world.SetPaused(true);
@@ -119,93 +79,35 @@ TEST_F(WorldTest, EnteringAReplayRestartsItAndFiresInitGame) {
     EXPECT_EQ(game.GetCamera().GetCameraState(), kReplayCameraState);
 }
 
-TEST_F(WorldTest, LeavingFiresDestroyedOnlyForAReplay) {
-    RecordEvents();
-    world.EnterGame();
-    world.Leave();
-    EXPECT_TRUE(events.empty());
-    world.EnterReplay();
-    world.EnterGame();
-    EXPECT_EQ(events, (std::vector<std::string>{kReplayInitGameEvent, kReplayHudDestroyedEvent}));
-}
-
-TEST_F(WorldTest, UpdatePovFiresEveryTickWhereThereIsACamera) {
-    RecordEvents();
-    int draws = 0;
-    world.GetEvents().AddDrawable([&](CanvasWrapper) { ++draws; });
-    Ticks(2);
-    EXPECT_TRUE(events.empty());
-    EXPECT_EQ(draws, 2);
-    world.EnterGame();
-    world.SetPaused(true); // no effect in a live game
-    Ticks(3);
-    EXPECT_EQ(events, std::vector<std::string>(3, kReplayUpdatePovEvent));
-    EXPECT_EQ(draws, 5);
-}
-
-TEST_F(WorldTest, LiveGameHasACameraAServerAndAFrameButNoReplay) {
-    world.EnterGame();
-    Ticks(12);
-    EXPECT_TRUE(game.IsInGame());
-    EXPECT_FALSE(game.IsInReplay());
-    EXPECT_TRUE(game.GetGameEventAsReplay().IsNull());
-    ServerWrapper server = game.GetGameEventAsServer();
-    ASSERT_FALSE(server.IsNull());
-    EXPECT_EQ(server.GetReplayDirector().GetReplay().GetCurrentFrame(), 12);
-    EXPECT_NEAR(server.GetSecondsElapsed(), 0.4f, 1e-6f);
-    EXPECT_FALSE(game.GetCamera().IsNull());
-    EXPECT_EQ(game.GetCamera().GetCameraState(), kGameCameraState);
-}
-
-TEST_F(WorldTest, OutsideReplayAndGameThereIsNoCameraAndNoEvent) {
-    EXPECT_FALSE(game.IsInReplay());
-    EXPECT_FALSE(game.IsInGame());
-    EXPECT_TRUE(game.GetCamera().IsNull());
-    EXPECT_TRUE(game.GetGameEventAsReplay().IsNull());
-    EXPECT_TRUE(game.GetGameEventAsServer().IsNull());
-    EXPECT_EQ(game.GetDataFolder(), std::filesystem::path("/tmp/world-test-data"));
-}
-
-TEST_F(WorldTest, WrappersKeptFromAnEndedReplayReadAsNull) {
+TEST_F(WorldTest, NullWrappersAndOnesKeptFromAnEndedReplayReadDefaultsAndIgnoreWrites) {
     world.EnterReplay();
     world.SkipToFrame(50);
-    ReplayServerWrapper replay = game.GetGameEventAsReplay();
-    CameraWrapper camera = game.GetCamera();
-    ReplayWrapper frames = replay.GetReplayDirector().GetReplay();
+    const ReplayServerWrapper keptReplay = Replay();
+    const CameraWrapper keptCamera = game.GetCamera();
     world.Leave();
-    EXPECT_EQ(replay.GetCurrentReplayFrame(), 0);
-    EXPECT_EQ(frames.GetCurrentFrame(), 0);
-    EXPECT_TRUE(replay.GetBall().IsNull());
-    replay.SkipToFrame(10);
-    camera.SetLocation({1, 2, 3});
+    for (ReplayServerWrapper replay : {ReplayServerWrapper(), keptReplay}) {
+        replay.SkipToFrame(5);
+        EXPECT_EQ(replay.GetCurrentReplayFrame(), 0);
+        EXPECT_EQ(replay.GetReplayFPS(), 0);
+        EXPECT_EQ(replay.GetSecondsElapsed(), 0.0f);
+        EXPECT_TRUE(replay.GetBall().IsNull());
+        EXPECT_EQ(replay.GetBall().GetLocation(), Vector());
+        EXPECT_EQ(replay.GetCars().Count(), 0);
+        EXPECT_TRUE(replay.GetCars().Get(0).IsNull());
+        EXPECT_EQ(replay.GetReplayDirector().GetReplay().GetCurrentFrame(), 0);
+    }
+    for (CameraWrapper camera : {CameraWrapper(), keptCamera}) {
+        camera.SetPOV(POV{{1, 2, 3}, {4, 5, 6}, 70});
+        camera.SetLocation({1, 2, 3});
+        camera.SetFOV(20);
+        EXPECT_EQ(camera.GetLocation(), Vector());
+        EXPECT_EQ(camera.GetRotation(), Rotator());
+        EXPECT_EQ(camera.GetFOV(), 0.0f);
+        EXPECT_EQ(camera.GetCameraState(), "");
+        EXPECT_TRUE(camera.GetCameraAsActor().IsNull());
+    }
     EXPECT_EQ(world.Frame(), 50);
-    EXPECT_EQ(world.GetCamera().location, Vector());
     EXPECT_EQ(world.CameraWriteCount(), 0);
-}
-
-TEST_F(WorldTest, NullWrappersReturnDefaultsAndIgnoreWrites) {
-    CameraWrapper camera;
-    camera.SetPOV(POV{{1, 2, 3}, {4, 5, 6}, 70});
-    camera.SetFOV(20);
-    camera.SetLockedFOV(true);
-    EXPECT_EQ(camera.GetLocation(), Vector());
-    EXPECT_EQ(camera.GetRotation(), Rotator());
-    EXPECT_EQ(camera.GetFOV(), 0.0f);
-    EXPECT_EQ(camera.GetCameraState(), "");
-    EXPECT_TRUE(camera.GetCameraAsActor().IsNull());
-
-    ReplayServerWrapper replay;
-    replay.SkipToFrame(5);
-    EXPECT_EQ(replay.GetCurrentReplayFrame(), 0);
-    EXPECT_EQ(replay.GetReplayFPS(), 0);
-    EXPECT_EQ(replay.GetSecondsElapsed(), 0.0f);
-    EXPECT_TRUE(replay.GetBall().IsNull());
-    EXPECT_EQ(replay.GetBall().GetLocation(), Vector());
-    EXPECT_EQ(replay.GetCars().Count(), 0);
-    EXPECT_TRUE(replay.GetCars().Get(0).IsNull());
-    EXPECT_TRUE(replay.GetReplayDirector().IsNull());
-    EXPECT_EQ(replay.GetReplayDirector().GetReplay().GetCurrentFrame(), 0);
-
     GameWrapper nullGame;
     EXPECT_FALSE(nullGame.IsInReplay());
     EXPECT_TRUE(nullGame.GetCamera().IsNull());
@@ -215,118 +117,116 @@ TEST_F(WorldTest, NullWrappersReturnDefaultsAndIgnoreWrites) {
     EXPECT_FALSE(guard.Faulted());
 }
 
-TEST_F(WorldTest, PluginCameraWritesAreCountedPerTick) {
-    world.EnterReplay();
-    CameraWrapper camera = game.GetCamera();
-    bool write = false;
-    world.GetEvents().Hook(kReplayUpdatePovEvent, [&](std::string) {
-        if (write)
-            camera.SetPOV(POV{{10, 20, 30}, {100, 200, 300}, 80});
-    });
-    EXPECT_FALSE(world.Tick());
-    write = true;
-    EXPECT_TRUE(world.Tick());
-    EXPECT_EQ(world.GetCamera().Pov().location, Vector(10, 20, 30));
-    EXPECT_EQ(world.GetCamera().fov, 80.0f);
-    write = false;
-    EXPECT_FALSE(world.Tick());
-    world.PlaceCamera(POV{{0, 0, 0}, {}, 90}); // the host's own move is not a plugin write
-    EXPECT_EQ(world.CameraWriteCount(), 1);
-}
-
-TEST_F(WorldTest, CameraAsActorWritesTheSameCamera) {
-    world.EnterReplay();
-    ActorWrapper actor = game.GetCamera().GetCameraAsActor();
-    ASSERT_FALSE(actor.IsNull());
-    actor.SetLocation({5, 6, 7});
-    EXPECT_EQ(game.GetCamera().GetLocation(), Vector(5, 6, 7));
-    EXPECT_EQ(world.CameraWriteCount(), 1);
-}
-
 TEST_F(WorldTest, NonFiniteCameraWritesAreRefusedAsAFault) {
     world.EnterReplay();
-    world.PlaceCamera(POV{{1, 2, 3}, {}, 90});
-    const float nan = std::numeric_limits<float>::quiet_NaN();
-    const float inf = std::numeric_limits<float>::infinity();
+    world.PlaceCamera(POV{{1, 2, 3}, {}, 90}); // the host's own move: not a plugin write
     CameraWrapper camera = game.GetCamera();
-    camera.SetLocation({nan, 0, 0});
-    camera.SetFOV(inf);
-    camera.SetPOV(POV{{0, 0, 0}, {}, nan});
+    camera.SetLocation({std::nanf(""), 0, 0});
+    camera.SetFOV(INFINITY);
+    camera.SetPOV(POV{{0, 0, 0}, {}, std::nanf("")});
     EXPECT_EQ(guard.FaultCount(), 3);
     EXPECT_EQ(guard.FirstFault(), "the plugin wrote a non-finite location; it was ignored");
     EXPECT_EQ(world.GetCamera().Pov().location, Vector(1, 2, 3));
     EXPECT_EQ(world.GetCamera().fov, 90.0f);
     EXPECT_EQ(world.CameraWriteCount(), 0);
-}
-
-TEST_F(WorldTest, BallAndCarsFollowTheirPathsWithTheFrame) {
-    world.EnterReplay();
-    BallWrapper ball = game.GetGameEventAsReplay().GetBall();
-    const Vector atZero = ball.GetLocation();
-    world.SkipToFrame(40);
-    EXPECT_EQ(ball.GetLocation(), BallPathLocation(40));
-    EXPECT_NE(ball.GetLocation(), atZero);
-    EXPECT_GE(ball.GetLocation().Z, 93.0f); // never below the floor
-    CarWrapper car = game.GetGameEventAsReplay().GetCars().Get(2);
-    EXPECT_EQ(car.GetLocation(), CarPathLocation(2, 40));
-    EXPECT_NEAR(std::hypot(car.GetLocation().X, car.GetLocation().Y), 2000.0f, 0.01f);
-}
-
-TEST_F(WorldTest, PinnedActorsStayUntilFreed) {
-    world.EnterReplay();
-    world.PinBall({1, 2, 3});
-    world.PinCar(1, {4, 5, 6});
-    world.Tick();
-    world.SkipToFrame(77);
-    ServerWrapper server = game.GetGameEventAsReplay();
-    EXPECT_EQ(server.GetBall().GetLocation(), Vector(1, 2, 3));
-    EXPECT_EQ(server.GetCars().Get(1).GetLocation(), Vector(4, 5, 6));
-    world.FreeBall();
-    world.FreeCar(1);
-    EXPECT_EQ(server.GetBall().GetLocation(), BallPathLocation(77));
-    EXPECT_EQ(server.GetCars().Get(1).GetLocation(), CarPathLocation(1, 77));
+    camera.GetCameraAsActor().SetLocation({5, 6, 7}); // the same camera
+    EXPECT_EQ(camera.GetLocation(), Vector(5, 6, 7));
+    EXPECT_EQ(world.CameraWriteCount(), 1);
 }
 
 TEST_F(WorldTest, CarListHoldsTheChosenNumberOfCars) {
     world.EnterReplay();
-    ArrayWrapper<CarWrapper> cars = game.GetGameEventAsReplay().GetCars();
+    ArrayWrapper<CarWrapper> cars = Replay().GetCars();
     EXPECT_EQ(cars.Count(), 4);
     EXPECT_FALSE(cars.Get(3).IsNull());
     EXPECT_TRUE(cars.Get(4).IsNull());
     EXPECT_TRUE(cars.Get(-1).IsNull());
-    world.SetCarCount(12);
-    EXPECT_EQ(cars.Count(), 8);
-    EXPECT_FALSE(cars.Get(7).IsNull());
-    world.SetCarCount(0);
-    EXPECT_EQ(cars.Count(), 0);
-    EXPECT_TRUE(cars.Get(0).IsNull());
 }
 
-TEST_F(WorldTest, DrawablesGetTheCanvasAndCanBeRemovedWhileDrawing) {
-    world.EnterReplay();
-    int draws = 0;
-    world.GetEvents().AddDrawable([&](CanvasWrapper canvas) {
-        ++draws;
-        EXPECT_EQ(canvas.GetSize(), Vector2(1920, 1080));
-        canvas.FillBox({2, 2});
-        game.UnregisterDrawables();
-    });
-    Ticks(3);
-    EXPECT_EQ(draws, 1);
-    EXPECT_TRUE(world.GetCanvas().Calls().empty()); // the later frames drew nothing
+// --- The canvas: projection through the camera, and the record of drawing calls ----------
+
+constexpr int kQuarterTurn = 16384; // rotator units
+
+struct ProjectCase {
+    const char* name;
+    Vector location;
+    Rotator rotation;
+    float fov;
+    Vector point;
+    bool inFront;
+    Vector2 screen;
+};
+
+// Canvas 1920 x 1080. With a 90-degree horizontal FOV the focal length is 960 pixels, so a
+// point at 45 degrees lands on the left or right edge.
+const ProjectCase kProjectCases[] = {
+    {"StraightAheadAtCentre", {}, {}, 90, {1000, 0, 0}, true, {960, 540}},
+    {"RightEdgeAt45Degrees", {}, {}, 90, {1000, 1000, 0}, true, {1920, 540}},
+    {"UpAndRight", {}, {}, 90, {1000, 500, 250}, true, {1440, 300}},
+    // Yaw 90 degrees looks along +Y; the image's right is then -X.
+    {"YawLooksAlongY", {}, {0, kQuarterTurn, 0}, 90, {0, 1000, 0}, true, {960, 540}},
+    {"YawRightIsMinusX", {}, {0, kQuarterTurn, 0}, 90, {-1000, 1000, 0}, true, {1920, 540}},
+    {"PitchUpLooksUp", {}, {kQuarterTurn / 2, 0, 0}, 90, {1000, 0, 1000}, true, {960, 540}},
+    // 10 units at 1000 ahead with FOV 30 is 10/1000 * 960/tan(15deg) right of the centre.
+    {"NarrowFovMagnifies", {}, {}, 30, {1000, 10, 0}, true, {996, 540}},
+    {"InvalidFovCountsAsNinety", {}, {}, 0, {1000, 1000, 0}, true, {1920, 540}},
+    {"BehindTheCamera", {}, {}, 90, {-1000, 10, 10}, false, {0, 0}},
+    {"BesideTheCamera", {}, {}, 90, {0, 1000, 0}, false, {0, 0}},
+};
+
+class ProjectTest : public testing::TestWithParam<ProjectCase> {};
+
+TEST_P(ProjectTest, ProjectsThroughTheCamera) {
+    const ProjectCase& c = GetParam();
+    Camera camera;
+    camera.location = c.location;
+    camera.rotation = c.rotation;
+    camera.fov = c.fov;
+    Canvas canvas(camera);
+    const Vector2 screen = canvas.Project(c.point);
+    EXPECT_EQ(screen, c.screen) << screen.X << ", " << screen.Y;
+    ASSERT_EQ(canvas.Projections().size(), 1u);
+    EXPECT_EQ(canvas.Projections()[0].inFront, c.inFront);
+    EXPECT_EQ(canvas.Projections()[0].point, c.point);
 }
 
-TEST_F(WorldTest, ExceptionsFromHooksAndDrawablesAreContained) {
-    world.EnterReplay();
-    world.GetEvents().Hook(kReplayUpdatePovEvent,
-                           [](std::string) { throw std::runtime_error("pov"); });
-    world.GetEvents().AddDrawable([](CanvasWrapper) { throw std::runtime_error("draw"); });
-    world.Tick();
-    EXPECT_EQ(guard.FaultCount(), 2);
-    EXPECT_EQ(guard.FirstFault(),
-              "exception escaped from the hook of Function TAGame.CameraState_Replay_TA.UpdatePOV: "
-              "pov");
-    EXPECT_NE(errors.str().find("exception escaped from a drawable: draw"), std::string::npos);
+INSTANTIATE_TEST_SUITE_P(Points, ProjectTest, testing::ValuesIn(kProjectCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CanvasTest, ProjectionFollowsTheCanvasSizeAndSaturates) {
+    Camera camera;
+    Canvas canvas(camera);
+    canvas.SetSize(800, 600);
+    EXPECT_EQ(canvas.Project({1000, 0, 0}), Vector2(400, 300));
+    EXPECT_EQ(canvas.Project({1000, 1000, 0}), Vector2(800, 300));
+    EXPECT_EQ(canvas.Project({1e-30f, 1e6f, 0}).X, INT_MAX);
+    EXPECT_EQ(canvas.Project({1e-30f, -1e6f, 0}).X, INT_MIN);
+    EXPECT_EQ(canvas.Project({std::nanf(""), 0, 0}), Vector2(0, 0));
+    EXPECT_FALSE(canvas.Projections().back().inFront);
+    canvas.SetSize(0, -5);
+    EXPECT_EQ(canvas.Size(), Vector2(1, 1));
+}
+
+TEST(CanvasTest, RecordsCallsWithTheColourAndPositionKeptAcrossFrames) {
+    Camera camera;
+    Canvas canvas(camera);
+    canvas.SetColor({1, 2, 3, 4});
+    canvas.SetPosition({10, 20});
+    canvas.DrawLine({0, 0}, {5, 5});
+    canvas.DrawLine({1, 1}, {6, 6}, 1.5f);
+    const auto& calls = canvas.Calls();
+    ASSERT_EQ(calls.size(), 4u);
+    EXPECT_FALSE(calls[2].hasWidth);
+    EXPECT_TRUE(calls[3].hasWidth);
+    EXPECT_EQ(calls[3].width, 1.5f);
+    canvas.Project({1, 0, 0});
+    canvas.BeginFrame();
+    EXPECT_TRUE(canvas.Projections().empty());
+    canvas.FillBox({7, 8});
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].size, Vector2(7, 8));
+    EXPECT_EQ(calls[0].position, Vector2(10, 20));
+    EXPECT_EQ(calls[0].color, (CanvasColor{1, 2, 3, 4}));
 }
 
 } // namespace
