@@ -1,156 +1,165 @@
-// What every strategy does on construction: a private copy of the path, refined by Chaikin
-// subdivision; and the segment lookup the segment-based strategies share.
+// What the strategies share: Chaikin subdivision of their copy of the path, the segment lookup,
+// the shorter-turn rule, and never a non-finite value from finite waypoints.
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <climits>
+#include <functional>
+#include <limits>
 #include <vector>
 
 #include "PathBuilder.h"
-#include "interp/InterpStrategy.h"
-#include "interp/LinearInterpStrategy.h"
+#include "interp/CatmullRomInterpStrategy.h"
+#include "interp/CosineInterpStrategy.h"
+#include "interp/CubicHermiteInterpStrategy.h"
+#include "interp/KochanekBartelsInterpStrategy.h"
+#include "interp/NBezierInterpStrategy.h"
+#include "interp/SplineInterpStrategy.h"
+#include "math/Angles.h"
 
 namespace {
 
 std::vector<int> Frames(const SnapshotMap& path) {
-    std::vector<int> frames(path.size());
-    std::transform(path.begin(), path.end(), frames.begin(),
-                   [](const auto& entry) { return entry.first; });
+    std::vector<int> frames;
+    for (const auto& entry : path)
+        frames.push_back(entry.first);
     return frames;
 }
 
-// Originals carry shape parameters, so a copy of them into a new point would show.
+// The originals carry shape parameters, so a copy of them into a new point would show.
 SnapshotMap ShapedPair(int frameA, int frameB) {
-    CameraSnapshot a = Waypoint(frameA, 1.0f, {0, 0, 0}, {100, 32000, 0}, 90);
-    CameraSnapshot b = Waypoint(frameB, 3.0f, {400, -80, 8}, {-100, -32000, 40}, 50);
-    for (CameraSnapshot* w : {&a, &b}) {
-        w->v3_kb_tension = 0.5f;
-        w->v3_kb_bias = -0.25f;
-        w->v3_kb_continuity = 0.75f;
-        w->v3_bz_ctrl_out = {1, 2, 3};
-        w->v3_bz_ctrl_in = {-1, -2, -3};
-        w->v3_bz_has_custom = true;
-        w->weight = 2.0f;
+    SnapshotMap path{{frameA, Waypoint(frameA, 1.0f, {0, 0, 0}, {100, 32000, 0}, 90)},
+                     {frameB, Waypoint(frameB, 3.0f, {400, -80, 8}, {-100, -32000, 40}, 50)}};
+    for (auto& [frame, w] : path) {
+        w.v3_kb_tension = w.v3_kb_bias = w.v3_kb_continuity = 0.5f;
+        w.v3_bz_ctrl_out = w.v3_bz_ctrl_in = {1, 2, 3};
+        w.v3_bz_has_custom = true;
+        w.weight = 2.0f;
     }
-    return {{frameA, a}, {frameB, b}};
+    return path;
 }
 
-TEST(ChaikinSubdivision, OnePassAddsTheQuarterPoints) {
+TEST(ChaikinSubdivision, OnePassAddsTheQuarterPointsWithoutShapeParameters) {
     SnapshotMap path = ShapedPair(0, 100);
     SubdivideChaikin(path, 1);
-    EXPECT_EQ(Frames(path), (std::vector<int>{0, 25, 75, 100}));
-
-    const CameraSnapshot& q = path.at(25);
-    EXPECT_EQ(q.frame, 25);
-    EXPECT_EQ(q.timestamp, 1.5f);
-    EXPECT_EQ(q.FOV, 80.0f);
-    EXPECT_EQ(q.location, Vector(100, -20, 2));
-    EXPECT_EQ(q.weight, 2.0f);
     // A plain average of the stored angles, even across the +-32768 seam.
-    EXPECT_EQ(q.rotation, (FloatRotator{50, 16000, 10}));
-    EXPECT_EQ(path.at(75).rotation, (FloatRotator{-50, -16000, 30}));
-    for (int frame : {25, 75}) {
-        const CameraSnapshot& added = path.at(frame);
-        EXPECT_EQ(added.v3_kb_tension, 0.0f);
-        EXPECT_EQ(added.v3_kb_bias, 0.0f);
-        EXPECT_EQ(added.v3_kb_continuity, 0.0f);
-        EXPECT_EQ(added.v3_bz_ctrl_out, Vector());
-        EXPECT_EQ(added.v3_bz_ctrl_in, Vector());
-        EXPECT_FALSE(added.v3_bz_has_custom);
+    CameraSnapshot quarter = Waypoint(25, 1.5f, {100, -20, 2}, {50, 16000, 10}, 80);
+    CameraSnapshot threeQuarter = Waypoint(75, 2.5f, {300, -60, 6}, {-50, -16000, 30}, 60);
+    quarter.weight = threeQuarter.weight = 2.0f;
+    EXPECT_EQ(path.at(25), quarter);
+    EXPECT_EQ(path.at(75), threeQuarter);
+}
+
+TEST(ChaikinSubdivision, AddsPointsBetweenNeighboursAndNeverReplacesOne) {
+    const struct {
+        int a, b, degree;
+        std::vector<int> frames; // all frames after, when given
+        std::size_t fewest = 2;
+    } cases[] = {
+        {0, 100, 1, {0, 25, 75, 100}},
+        // Quarter frames truncate toward zero: 6.25 -> 6, 18.75 -> 18, 37.5 -> 37, ...
+        {0, 100, 2, {0, 6, 18, 25, 37, 62, 75, 81, 93, 100}},
+        {10, 11, 5, {10, 11}}, // 10.25 and 10.75 truncate to 10, which keeps its waypoint
+        {0, 100, 0, {0, 100}},
+        {0, 100, -3, {0, 100}},
+        {0, 40, 20, {}, 31}, // large degrees saturate at one waypoint per frame
+        // Near the ends of the int range frames are not exact in float, and must not overflow.
+        {INT_MAX - 700, INT_MAX, 4, {}, 3},
+        {INT_MIN, INT_MIN + 300, 3, {}, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.a << " to " << c.b << ", degree " << c.degree);
+        SnapshotMap path = ShapedPair(c.a, c.b);
+        SubdivideChaikin(path, c.degree);
+        if (!c.frames.empty()) {
+            EXPECT_EQ(Frames(path), c.frames);
+        }
+        EXPECT_GE(path.size(), c.fewest);
+        EXPECT_LE(path.size(), std::size_t(c.b - c.a + 1));
+        EXPECT_EQ(path.begin()->second, ShapedPair(c.a, c.b).at(c.a));
+        EXPECT_EQ(path.rbegin()->second, ShapedPair(c.a, c.b).at(c.b));
     }
-    EXPECT_EQ(path.at(0), ShapedPair(0, 100).at(0)) << "originals are never replaced";
 }
 
-TEST(ChaikinSubdivision, SecondPassRefinesEveryNewPair) {
-    SnapshotMap path = ShapedPair(0, 100);
-    SubdivideChaikin(path, 2);
-    // Quarter frames truncate toward zero: 6.25 -> 6, 18.75 -> 18, 37.5 -> 37, ...
-    EXPECT_EQ(Frames(path), (std::vector<int>{0, 6, 18, 25, 37, 62, 75, 81, 93, 100}));
+// Seen through the linear strategy, which has a value exactly where there is a segment.
+TEST(SegmentLookup, OnlyFramesFromTheFirstToBeforeTheLastHaveASegment) {
+    auto linear = Linear(Line({0, 10, 20}));
+    const std::pair<int, bool> cases[] = {{-1, false},      {0, true},       {10, true},
+                                          {19, true},       {20, false},     {21, false},
+                                          {INT_MIN, false}, {INT_MAX, false}};
+    for (const auto& [frame, hasSegment] : cases)
+        EXPECT_EQ(!IsZero(linear->Evaluate(1.5f, frame)), hasSegment) << frame;
+    auto single = Linear(Line({5}));
+    for (int frame : {-1, 0, 1})
+        EXPECT_TRUE(IsZero(single->Evaluate(0.0f, frame))) << frame;
+    EXPECT_TRUE(IsZero(Linear(nullptr, 3)->Evaluate(0.0f, 0))) << "a null path is empty";
 }
 
-TEST(ChaikinSubdivision, NeighboursOneFrameApartGetNothing) {
-    SnapshotMap path = ShapedPair(10, 11);
-    SubdivideChaikin(path, 5);
-    EXPECT_EQ(Frames(path), (std::vector<int>{10, 11}));
+TEST(EqualTimestamps, LinearCosineAndCatmullRomHoldTheEarlierWaypoint) {
+    auto path = Line({0, 10, 20, 40, 50});
+    path->at(20).timestamp = path->at(10).timestamp;
+    const std::shared_ptr<InterpStrategy> strategies[] = {
+        Linear(path), std::make_shared<CosineInterpStrategy>(path),
+        std::make_shared<CatmullRomInterpStrategy>(path, 0)};
+    for (const auto& strategy : strategies)
+        for (float time : {0.5f, 1.0f, 1.5f})
+            EXPECT_EQ(Values(strategy->Evaluate(time, 15)), Values(path->at(10)))
+                << strategy->GetName() << " at " << time;
 }
 
-TEST(ChaikinSubdivision, ZeroAndNegativeDegreesChangeNothing) {
-    for (int degree : {0, -3}) {
-        SnapshotMap path = ShapedPair(0, 100);
-        SubdivideChaikin(path, degree);
-        EXPECT_EQ(Frames(path), (std::vector<int>{0, 100})) << degree;
+using Make = std::function<std::shared_ptr<InterpStrategy>(std::shared_ptr<SnapshotMap>)>;
+
+// Waypoints far apart in value and close, equal or going backwards in time; queries far outside.
+TEST(EveryStrategy, FiniteWaypointsNeverGiveNonFiniteValues) {
+    auto extreme = MakePath({Waypoint(0, 0.0f, {-3e37f, 1e30f, 0}, {1e9f, -1e9f, 0}, 170),
+                             Waypoint(1, 1e-7f, {3e37f, -1e30f, 1}, {-1e9f, 1e9f, 5}, 1),
+                             Waypoint(2, 1e-7f, {-3e37f, 0, 2}, {0, 0, 0}, 170),
+                             Waypoint(3, 2e-7f, {0, 0, 3}, {32768, -32768, 0}, 60),
+                             Waypoint(100000, 1e6f, {1, 1, 1}, {0, 0, 0}, 90)});
+    auto backwards = Line({0, 10, 20, 40, 50});
+    for (auto [frame, time] : {std::pair{0, 4.0f}, {10, 3.0f}, {20, 3.0f}, {30, 1.0f}, {40, 0.0f}})
+        backwards->at(frame).timestamp = time;
+    const Make modes[] = {
+        [](auto p) { return Linear(p); },
+        [](auto p) { return Linear(p, 3); },
+        [](auto p) { return std::make_shared<CosineInterpStrategy>(p); },
+        [](auto p) { return std::make_shared<NBezierInterpStrategy>(p, 0); },
+        [](auto p) { return std::make_shared<CatmullRomInterpStrategy>(p, 0); },
+        [](auto p) { return std::make_shared<CatmullRomInterpStrategy>(p, 2); },
+        [](auto p) { return std::make_shared<SplineInterpStrategy>(p, 0); },
+        [](auto p) { return std::make_shared<KochanekBartelsInterpStrategy>(p, 0); },
+        [](auto p) { return std::make_shared<CubicHermiteInterpStrategy>(p); },
+    };
+    for (const Make& make : modes)
+        for (const auto& path : {extreme, backwards}) {
+            auto strategy = make(path);
+            for (int frame : {-1, 0, 1, 2, 3, 15, 25, 35, 40, 50000, 100000})
+                for (float time : {-1e30f, -1.0f, 0.0f, 1e-7f, 1.0f, 2.5f, 5e5f, 1e30f,
+                                   std::numeric_limits<float>::max()})
+                    EXPECT_TRUE(IsFinite(strategy->Evaluate(time, frame)))
+                        << strategy->GetName() << " frame " << frame << " time " << time;
+        }
+}
+
+TEST(WrapAngleDelta, BringsADifferenceIntoTheHalfTurnRange) {
+    using Quorvel::Math::WrapAngleDelta;
+    const float cases[][2] = {{32768, 32768},  {-32768, -32768}, // the seam stays as it is
+                              {32769, -32767}, {-32769, 32767},  // just past it: one turn
+                              {-64000, 1536},  {60000, -5536},   // 32000 -> -32000, -30000 -> 30000
+                              {200000, 3392},  {-200000, -3392}, // three turns
+                              {0, 0}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(WrapAngleDelta(c[0]), c[1]);
+        EXPECT_EQ(WrapAngleDelta(static_cast<double>(c[0])), static_cast<double>(c[1]));
     }
-}
-
-TEST(ChaikinSubdivision, LargeDegreesSaturateAtOneWaypointPerFrame) {
-    SnapshotMap path = ShapedPair(0, 40);
-    SubdivideChaikin(path, 20);
-    EXPECT_LE(path.size(), 41u);
-    EXPECT_GT(path.size(), 30u);
-    EXPECT_EQ(path.begin()->first, 0);
-    EXPECT_EQ(path.rbegin()->first, 40);
-}
-
-// Near the top of the int range frames are not exact in float; new points must still fall
-// between their neighbours and never overflow.
-TEST(ChaikinSubdivision, FramesNearTheIntLimitStayBetweenTheirNeighbours) {
-    SnapshotMap path = ShapedPair(INT_MAX - 700, INT_MAX);
-    SubdivideChaikin(path, 4);
-    EXPECT_EQ(path.begin()->first, INT_MAX - 700);
-    EXPECT_EQ(path.rbegin()->first, INT_MAX);
-    EXPECT_GT(path.size(), 2u);
-
-    SnapshotMap low = ShapedPair(INT_MIN, INT_MIN + 300);
-    SubdivideChaikin(low, 3);
-    EXPECT_EQ(low.begin()->first, INT_MIN);
-    EXPECT_EQ(low.rbegin()->first, INT_MIN + 300);
-}
-
-TEST(StrategyConstruction, KeepsItsOwnCopyOfThePath) {
-    auto path = MakePath({Waypoint(0, 0.0f, {0, 0, 0}), Waypoint(10, 1.0f, {100, 0, 0})});
-    auto strategy = std::make_shared<LinearInterpStrategy>(path, 0);
-    (*path)[10].location = {500, 0, 0};
-    path->erase(0);
-    EXPECT_EQ(strategy->Evaluate(0.5f, 5).x, 50.0f) << "later edits must not reach the strategy";
-}
-
-TEST(StrategyConstruction, NullPathIsEmpty) {
-    auto strategy = std::make_shared<LinearInterpStrategy>(nullptr, 3);
-    EXPECT_TRUE(IsZeroPose(strategy->Evaluate(0.0f, 0)));
-}
-
-// The lookup is observed through the linear strategy, which has a value exactly where there is
-// a segment.
-struct LookupCase {
-    const char* name;
-    int frame;
-    bool hasSegment;
-};
-
-class SegmentLookup : public testing::TestWithParam<LookupCase> {};
-
-TEST_P(SegmentLookup, OnlyFramesFromTheFirstUpToBeforeTheLastHaveASegment) {
-    auto path = MakePath({Waypoint(100, 1.0f, {0, 0, 0}), Waypoint(150, 2.0f, {10, 0, 0}),
-                          Waypoint(200, 3.0f, {20, 0, 0})});
-    auto strategy = std::make_shared<LinearInterpStrategy>(path, 0);
-    const CameraPose pose = strategy->Evaluate(1.5f, GetParam().frame);
-    EXPECT_EQ(!IsZeroPose(pose), GetParam().hasSegment);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Frames, SegmentLookup,
-    testing::Values(LookupCase{"BeforeFirst", 99, false}, LookupCase{"OnFirst", 100, true},
-                    LookupCase{"OnInterior", 150, true}, LookupCase{"JustBeforeLast", 199, true},
-                    LookupCase{"OnLast", 200, false}, LookupCase{"PastLast", 201, false},
-                    LookupCase{"FarBefore", INT_MIN, false}, LookupCase{"FarPast", INT_MAX, false}),
-    [](const testing::TestParamInfo<LookupCase>& info) { return std::string(info.param.name); });
-
-TEST(SegmentLookup, SingleWaypointHasNoSegment) {
-    auto strategy =
-        std::make_shared<LinearInterpStrategy>(MakePath({Waypoint(5, 1.0f, {1, 2, 3})}), 0);
-    for (int frame : {4, 5, 6})
-        EXPECT_TRUE(IsZeroPose(strategy->Evaluate(1.0f, frame))) << frame;
+    constexpr float inf = std::numeric_limits<float>::infinity();
+    for (float delta :
+         {1e30f, -1e30f, 3.0e38f, inf, -inf, std::numeric_limits<float>::quiet_NaN()}) {
+        const float wrapped = WrapAngleDelta(delta);
+        EXPECT_TRUE(std::isfinite(wrapped)) << delta;
+        EXPECT_LE(std::fabs(wrapped), 32768.0f) << delta;
+    }
+    EXPECT_TRUE(std::isfinite(WrapAngleDelta(1e300)));
 }
 
 } // namespace

@@ -1,14 +1,16 @@
 #pragma once
-// Small paths for the strategy tests, and pose comparisons.
+// Small paths for the strategy tests, the linear strategy, and poses as arrays of their values.
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <initializer_list>
 #include <memory>
-
-#include <gtest/gtest.h>
+#include <vector>
 
 #include "core/CameraPose.h"
 #include "core/CameraSnapshot.h"
+#include "interp/LinearInterpStrategy.h"
 
 // A waypoint with a FOV of 90 degrees and no shape parameters unless given.
 inline CameraSnapshot Waypoint(int frame, float time, Vector location, FloatRotator rotation = {},
@@ -29,70 +31,35 @@ inline std::shared_ptr<SnapshotMap> MakePath(std::initializer_list<CameraSnapsho
     return path;
 }
 
-// n waypoints 10 frames and 1/3 s apart, on a gently winding line, with turning rotations and
-// changing FOV, so every channel varies.
-inline std::shared_ptr<SnapshotMap> WindingPath(int n) {
+// Waypoint i at frame 10 i and i seconds, at (xs[i], 2 xs[i], 0), yaw 1000 i, FOV fovs[i] or 90.
+inline std::shared_ptr<SnapshotMap> Line(const std::vector<float>& xs,
+                                         const std::vector<float>& fovs = {}) {
     auto path = std::make_shared<SnapshotMap>();
-    for (int i = 0; i < n; ++i) {
-        const float f = static_cast<float>(i);
-        CameraSnapshot w =
-            Waypoint(100 + 10 * i, 5.0f + f / 3.0f,
-                     {100.0f * f, 40.0f * (i % 3) - 20.0f * f, 300.0f + 15.0f * (i % 2)},
-                     {-1000.0f + 150.0f * (i % 4), 30000.0f + 900.0f * f, 20.0f * f},
-                     80.0f + 3.0f * (i % 5));
-        (*path)[w.frame] = w;
-    }
+    for (std::size_t i = 0; i < xs.size(); ++i)
+        (*path)[10 * int(i)] = Waypoint(10 * int(i), float(i), {xs[i], 2 * xs[i], 0},
+                                        {0, 1000.0f * float(i), 0}, fovs.empty() ? 90 : fovs[i]);
     return path;
 }
 
-// x = 100 * timestamp at every waypoint, so the location spline is the straight line through
-// them and the pose's x tells exactly which time the bisection settled on.
-inline std::shared_ptr<SnapshotMap> TimeLine(int n) {
-    auto path = std::make_shared<SnapshotMap>();
-    for (int i = 0; i < n; ++i) {
-        const float time = 2.0f + 0.7f * static_cast<float>(i) + 0.1f * static_cast<float>(i % 2);
-        (*path)[30 * i] = Waypoint(30 * i, time, {100.0f * time, 50, 0}, {}, 90);
-    }
-    return path;
+// The linear strategy, which the others fall back to.
+inline std::shared_ptr<LinearInterpStrategy> Linear(std::shared_ptr<SnapshotMap> path,
+                                                    int degree = 0) {
+    return std::make_shared<LinearInterpStrategy>(path, degree);
 }
 
-inline CameraPose PoseValuesOf(const CameraSnapshot& w) {
+using PoseValues = std::array<float, 7>;
+
+inline PoseValues Values(const CameraPose& p) {
+    return {p.x, p.y, p.z, p.pitch, p.yaw, p.roll, p.FOV};
+}
+inline PoseValues Values(const CameraSnapshot& w) {
     return {w.location.X,   w.location.Y,    w.location.Z, w.rotation.pitch,
             w.rotation.yaw, w.rotation.roll, w.FOV};
 }
-
-inline bool IsZeroPose(const CameraPose& p) {
-    return p.x == 0.0f && p.y == 0.0f && p.z == 0.0f && p.pitch == 0.0f && p.yaw == 0.0f &&
-           p.roll == 0.0f && p.FOV == 0.0f;
+inline bool IsZero(const CameraPose& p) {
+    return Values(p) == PoseValues{};
 }
-
-inline bool IsFinitePose(const CameraPose& p) {
-    for (float v : {p.x, p.y, p.z, p.pitch, p.yaw, p.roll, p.FOV})
-        if (!std::isfinite(v))
-            return false;
-    return true;
+inline bool IsFinite(const CameraPose& p) {
+    const PoseValues v = Values(p);
+    return std::all_of(v.begin(), v.end(), [](float x) { return std::isfinite(x); });
 }
-
-#define EXPECT_POSE_EQ(actual, expected)                                                           \
-    do {                                                                                           \
-        const CameraPose a_ = (actual), e_ = (expected);                                           \
-        EXPECT_EQ(a_.x, e_.x);                                                                     \
-        EXPECT_EQ(a_.y, e_.y);                                                                     \
-        EXPECT_EQ(a_.z, e_.z);                                                                     \
-        EXPECT_EQ(a_.pitch, e_.pitch);                                                             \
-        EXPECT_EQ(a_.yaw, e_.yaw);                                                                 \
-        EXPECT_EQ(a_.roll, e_.roll);                                                               \
-        EXPECT_EQ(a_.FOV, e_.FOV);                                                                 \
-    } while (0)
-
-#define EXPECT_POSE_NEAR(actual, expected, tolerance)                                              \
-    do {                                                                                           \
-        const CameraPose a_ = (actual), e_ = (expected);                                           \
-        EXPECT_NEAR(a_.x, e_.x, tolerance);                                                        \
-        EXPECT_NEAR(a_.y, e_.y, tolerance);                                                        \
-        EXPECT_NEAR(a_.z, e_.z, tolerance);                                                        \
-        EXPECT_NEAR(a_.pitch, e_.pitch, tolerance);                                                \
-        EXPECT_NEAR(a_.yaw, e_.yaw, tolerance);                                                    \
-        EXPECT_NEAR(a_.roll, e_.roll, tolerance);                                                  \
-        EXPECT_NEAR(a_.FOV, e_.FOV, tolerance);                                                    \
-    } while (0)
