@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/InterpStrategyFactory.h"
-#include "core/PathLimits.h"
+#include "path/PathLimits.h"
 #include "interp/InterpStrategy.h"
 
 DollyCam::DollyCam(std::shared_ptr<GameWrapper> gameWrapper,

@@ -16,8 +16,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/CameraPose.h"
-#include "core/CameraSnapshot.h"
+#include "path/CameraPose.h"
+#include "path/CameraSnapshot.h"
 #include "core/IGameApplier.h"
 #include "core/PresetEntry.h"
 #include "corvane/wrappers/CVarManagerWrapper.h"

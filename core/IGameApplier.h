@@ -2,7 +2,7 @@
 // The one seam through which playback writes the game camera, so the path engine can be
 // driven against a recorder instead of a real camera.
 
-#include "core/CameraPose.h"
+#include "path/CameraPose.h"
 
 class IGameApplier {
 public:

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "core/CameraSnapshot.h"
+#include "path/CameraSnapshot.h"
 #include "corvane/wrappers/CVarManagerWrapper.h"
 
 class InterpStrategy;

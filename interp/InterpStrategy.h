@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "core/CameraPose.h"
-#include "core/CameraSnapshot.h"
+#include "path/CameraPose.h"
+#include "path/CameraSnapshot.h"
 
 class InterpStrategy {
 public:

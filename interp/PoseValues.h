@@ -3,8 +3,8 @@
 // keeps non-finite values away from the camera, and a float-to-int truncation that cannot
 // overflow.
 
-#include "core/CameraPose.h"
-#include "core/CameraSnapshot.h"
+#include "path/CameraPose.h"
+#include "path/CameraSnapshot.h"
 
 // The waypoint's location, stored rotation and FOV.
 CameraPose PoseOf(const CameraSnapshot& waypoint);

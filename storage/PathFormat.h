@@ -17,7 +17,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "core/CameraSnapshot.h"
+#include "path/CameraSnapshot.h"
 
 // The snapshot object with all twelve members.
 void to_json(nlohmann::json& json, const CameraSnapshot& snapshot);

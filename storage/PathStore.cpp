@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "core/PathLimits.h"
+#include "path/PathLimits.h"
 #include "storage/AtomicFile.h"
 #include "storage/PathFormat.h"
 

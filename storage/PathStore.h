@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "core/CameraSnapshot.h"
+#include "path/CameraSnapshot.h"
 
 // The directory (or, when it is empty, dataFolder/"campaths") joined with the name exactly as
 // typed: no extension is added, and an absolute name replaces the directory.

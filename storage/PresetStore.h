@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "core/CameraSnapshot.h"
+#include "path/CameraSnapshot.h"
 #include "core/PresetEntry.h"
 
 enum class PresetResult {

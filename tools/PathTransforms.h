@@ -11,7 +11,7 @@
 // rebuild both strategies. An edit whose result would hold a value that is not finite (a huge
 // scale or offset) is refused with one console line and the path is left as it was.
 
-#include "core/CameraSnapshot.h"
+#include "path/CameraSnapshot.h"
 
 class DollyCam;
 

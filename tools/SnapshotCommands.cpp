@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/PathLimits.h"
+#include "path/PathLimits.h"
 #include "tools/ArgumentParsing.h"
 #include "tools/SnapshotPrinting.h"
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "core/CameraSnapshot.h"
+#include "path/CameraSnapshot.h"
 #include "corvane/wrappers/CVarManagerWrapper.h"
 
 // The value widened to double in fixed notation with exactly `decimals` digits: 12.5, 2 -> 12.50.

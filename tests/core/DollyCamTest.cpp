@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "core/PathLimits.h"
+#include "path/PathLimits.h"
 #include "interp/InterpStrategy.h"
 #include "tests/plugin/PluginFixture.h"
 

@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
-#include "core/CameraPose.h"
-#include "core/CameraSnapshot.h"
+#include "path/CameraPose.h"
+#include "path/CameraSnapshot.h"
 #include "interp/LinearInterpStrategy.h"
 
 // A waypoint with a FOV of 90 degrees and no shape parameters unless given.

@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "StorageTestSupport.h"
-#include "core/PathLimits.h"
+#include "path/PathLimits.h"
 #include "storage/AtomicFile.h"
 #include "storage/PathFormat.h"
 #include "storage/PathStore.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/CameraSnapshot.h"
+#include "path/CameraSnapshot.h"
 
 namespace StorageTest {
 

@@ -1,4 +1,4 @@
-#include "core/CameraSnapshot.h"
+#include "path/CameraSnapshot.h"
 
 bool CameraSnapshot::operator==(const CameraSnapshot& o) const {
     return frame == o.frame && timestamp == o.timestamp && FOV == o.FOV && location == o.location &&

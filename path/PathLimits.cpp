@@ -1,4 +1,4 @@
-#include "core/PathLimits.h"
+#include "path/PathLimits.h"
 
 #include <algorithm>
 

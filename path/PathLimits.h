@@ -3,7 +3,7 @@
 // the last waypoint, and subdivision may fill every one of them, so a path may not span more
 // frames than any replay has (1,000,000 frames is over nine hours at 30 fps).
 
-#include "core/CameraSnapshot.h"
+#include "path/CameraSnapshot.h"
 
 inline constexpr long long kMaxPathSpanFrames = 1000000;
 
