@@ -2,5 +2,6 @@
 # Sets everything up, builds, and runs the embedded demo session.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh build -DQUORVEL_TESTS=OFF
+# The demo needs no tests; scripts/test.sh switches them back on in the same tree.
+scripts/setup.sh build -DQUORVEL_TESTS=OFF -DQUORVEL_SANITIZE=OFF
 exec build/corvane-sim demo "$@"
