@@ -76,6 +76,23 @@ TEST(KochanekBartelsInterp, TensionBiasAndContinuityShapeTheTangent) {
     EXPECT_EQ(Kb(KbPath(), 3)->Evaluate(2.0f, 20).x, 21.25f) << "never subdivided";
 }
 
+// The parameters of B shape the tangent arriving there. With the last waypoint moved to x 50
+// the slopes around B are 10 and 20: the default tangent is 15, x = 20 + 2.5 - 0.25 m2.
+// Continuity 0.5 weighs them 0.25 and 0.75 (17.5); tension and bias 0.5 give 3.75 + 2.5.
+TEST(KochanekBartelsInterp, TheEndWaypointsParametersShapeTheArrivingTangent) {
+    // Tension, bias and continuity at B; x at t = 0.5.
+    const float cases[][4] = {
+        {0, 0, 0, 18.75f}, {0, 0, 0.5f, 18.125f}, {0.5f, 0.5f, 0, 20.9375f}, {0, 0, -1, 20.0f}};
+    for (const auto& c : cases) {
+        auto path = KbPath();
+        path->at(40).location.X = 50;
+        path->at(30).v3_kb_tension = c[0];
+        path->at(30).v3_kb_bias = c[1];
+        path->at(30).v3_kb_continuity = c[2];
+        EXPECT_FLOAT_EQ(Kb(path)->Evaluate(2.0f, 20).x, c[3]) << c[0] << " " << c[1] << " " << c[2];
+    }
+}
+
 TEST(KochanekBartelsInterp, OnlyTheMiddleSegmentOfFourIsCurvedAndTimeIsClampedToIt) {
     auto path = KbPath();
     auto kb = Kb(path);
@@ -150,6 +167,12 @@ TEST(CubicHermiteInterp, CustomHandlesPinInteriorSlopesAndClampTheEnds) {
     ends->at(0).v3_bz_has_custom = true;
     ends->at(0).v3_bz_ctrl_out = {20, 0, 0};
     EXPECT_NEAR(SlopeAfter(*Hermite(ends), *ends, 0), 6.0f, 0.05f);
+    // The last waypoint's in-handle points back along the path: 20 back gives an arriving
+    // slope of 6 as well, whatever its out-handle says.
+    ends->at(20).v3_bz_has_custom = true;
+    ends->at(20).v3_bz_ctrl_in = {-20, 0, 0};
+    ends->at(20).v3_bz_ctrl_out = {50, 0, 0};
+    EXPECT_NEAR((200.0f - Hermite(ends)->Evaluate(2.0f - 0.001f, 15).x) / 0.01f, 6.0f, 0.05f);
 }
 
 using Slopes = std::vector<float>;
