@@ -2,7 +2,8 @@
 // stops on a broken promise:
 //   - a refused index leaves the caller's list as it was and names one problem on one line;
 //   - an accepted index writes back to text that reads back to the same list;
-//   - the file chosen for a name is that name's own file, or one no other name lists.
+//   - the file chosen for a name is that name's own usable file, or one that is not the
+//     index's and that no other name lists.
 
 #include <algorithm>
 #include <cstdint>
@@ -24,19 +25,19 @@ bool Same(const std::vector<PresetEntry>& a, const std::vector<PresetEntry>& b) 
     return true;
 }
 
-// The first entry with the name keeps a usable file of its own; any other choice must be a
-// file that no entry with another name lists.
 void CheckFileChoice(const std::vector<PresetEntry>& index, const std::string& name) {
     const std::string chosen = ChoosePresetFileName(index, name);
     const auto own = std::find_if(index.begin(), index.end(),
                                   [&](const PresetEntry& entry) { return entry.name == name; });
-    if (own != index.end() && IsPlainFileName(own->filename)) {
+    if (own != index.end() && PresetFileNameProblem(own->filename).empty()) {
         if (chosen != own->filename)
             std::abort();
         return;
     }
+    if (IsPresetIndexFileName(chosen))
+        std::abort();
     for (const PresetEntry& other : index) {
-        if (other.name != name && other.filename == chosen)
+        if (other.name != name && SamePresetFile(other.filename, chosen))
             std::abort();
     }
 }

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "path/CameraSnapshot.h"
 #include "core/PresetEntry.h"
+#include "path/CameraSnapshot.h"
 
 enum class PresetResult {
     Done,
@@ -41,9 +41,12 @@ public:
     // its file and takes the new tags; a new name is appended.
     PresetResult Save(const std::string& name, const std::vector<std::string>& tags,
                       const SnapshotMap& path);
-    // The first entry with the name, read into out (replaced only on success).
+    // The first entry with the name, read into out (replaced only on success). An entry whose
+    // file name is not a preset file inside the folder fails with one line.
     PresetResult Load(const std::string& name, SnapshotMap& out);
     // Removes the first entry with the name, and its file unless another entry still uses it.
+    // An entry whose file name is not a preset file inside the folder fails with one line and
+    // stays.
     PresetResult Delete(const std::string& name);
 
 private:

@@ -2,6 +2,8 @@
 // lose nothing. The lines a failed preset file write or an unreadable index log are pinned in
 // PathCommandsTest.
 
+#include <optional>
+
 #include <gtest/gtest.h>
 
 #include "StorageTestSupport.h"
@@ -79,7 +81,7 @@ TEST(PresetFileName, ReplacesOnlyTheSixCharactersAndNumbersBeforeTheExtension) {
     EXPECT_EQ(NumberedPresetFileName("plain", 3), "plain (3)");
 }
 
-TEST(PresetFileName, IsChosenSoNoTwoNamesShareAFile) {
+TEST(PresetFileName, IsChosenSoNoTwoNamesShareAFileAndNoneTakesTheIndex) {
     Index index{{"a:b", {}, "a_b.json"}, {"a?b", {}, "a_b (2).json"}};
     EXPECT_EQ(ChoosePresetFileName(index, "a*b"), "a_b (3).json");
     EXPECT_EQ(ChoosePresetFileName(index, "a?b"), "a_b (2).json"); // saved again: kept
@@ -88,13 +90,40 @@ TEST(PresetFileName, IsChosenSoNoTwoNamesShareAFile) {
     // An entry without a usable file name gets a derived one.
     EXPECT_EQ(ChoosePresetFileName({{"x", {}, ""}, {"other", {}, "x.json"}}, "x"), "x (2).json");
     EXPECT_EQ(ChoosePresetFileName({{"y", {}, "../y.json"}}, "y"), "y.json");
+    EXPECT_EQ(ChoosePresetFileName({{"z", {}, "sub/z.json"}}, "z"), "sub/z.json");
+    EXPECT_EQ(ChoosePresetFileName({{"other", {}, "./z.json"}}, "z"), "z (2).json");
     // A hand-written index listing one file twice keeps sharing it.
     EXPECT_EQ(ChoosePresetFileName({{"a:b", {}, "a_b.json"}, {"a?b", {}, "a_b.json"}}, "a?b"),
               "a_b.json");
-    for (const char* fileName : {"a.json", "...json", "a b (2).json"})
-        EXPECT_TRUE(IsPlainFileName(fileName)) << fileName;
-    for (const char* fileName : {"", ".", "..", "../a.json", "/etc/passwd", R"(sub\a.json)"})
-        EXPECT_FALSE(IsPlainFileName(fileName)) << fileName;
+    // The index's own file is never a preset's, in any spelling that opens it.
+    EXPECT_EQ(ChoosePresetFileName({}, "index"), "index (2).json");
+    EXPECT_EQ(ChoosePresetFileName({}, "INDEX"), "INDEX (2).json");
+    EXPECT_EQ(ChoosePresetFileName({{"index", {}, "index.json"}}, "index"), "index (2).json");
+    EXPECT_EQ(ChoosePresetFileName({{"index", {}, "index (2).json"}}, "index"), "index (2).json");
+    EXPECT_EQ(ChoosePresetFileName({{"other", {}, "index (2).json"}}, "index"), "index (3).json");
+}
+
+TEST(PresetFileName, AnIndexEntryNamesAFileInsideThePresetFolderThatIsNotTheIndex) {
+    for (const char* fileName :
+         {"a.json", "...json", "a b (2).json", "sub/p.json", R"(sub\p.json)", "./p.json",
+          "a//b/./c.json", "sub/index.json", "index.json.json", "index (2).json", "..a.json"})
+        EXPECT_EQ(PresetFileNameProblem(fileName), "") << fileName;
+    const std::pair<std::string, const char*> rows[] = {
+        {"", "it has no file name"},
+        {"../a.json", R"(its file name "../a.json" leaves the preset folder)"},
+        {"sub/../../a.json", R"(its file name "sub/../../a.json" leaves the preset folder)"},
+        {R"(sub\..\a.json)", R"(its file name "sub\\..\\a.json" leaves the preset folder)"},
+        {"..", R"(its file name ".." leaves the preset folder)"},
+        {"/etc/passwd", R"(its file name "/etc/passwd" leaves the preset folder)"},
+        {R"(\\server\p.json)", R"(its file name "\\\\server\\p.json" leaves the preset folder)"},
+        {"sub/", R"(its file name "sub/" does not name a file)"},
+        {".", R"(its file name "." does not name a file)"},
+        {std::string("a\0.json", 7), R"(its file name "a\u0000.json" does not name a file)"},
+        {"index.json", R"(its file name "index.json" is the preset index's own)"},
+        {"./INDEX.json", R"(its file name "./INDEX.json" is the preset index's own)"},
+        {"Index.Json. ", R"(its file name "Index.Json. " is the preset index's own)"}};
+    for (const auto& [fileName, problem] : rows)
+        EXPECT_EQ(PresetFileNameProblem(fileName), problem) << fileName;
 }
 
 TEST(PresetIndexText, GoldenFileBothWaysEmptyLibraryAndTextThatIsNotUtf8) {
@@ -197,14 +226,56 @@ TEST_F(Library, AnUnknownNameOrAMissingFileIsNotFoundSilently) {
     EXPECT_TRUE(lines.empty());
 }
 
-TEST_F(Library, EntriesWithoutAUsableFileNameAreNotFoundAndOutsideFilesAreNeverRemoved) {
-    WriteText(root / "outside.json", SerializePath(kA));
-    Given(R"([{"name": "nameless"}, {"name": "x", "filename": "../../outside.json"}])");
-    EXPECT_EQ(Names().first, (Lines{"nameless", "x"}));
-    EXPECT_EQ(Loaded("nameless", PresetResult::NotFound), kB);
-    EXPECT_EQ(Loaded("x", PresetResult::NotFound), kB);
-    EXPECT_EQ(store.Delete("x"), PresetResult::Done);
-    EXPECT_EQ(ReadText(root / "outside.json"), SerializePath(kA));
+TEST_F(Library, EntriesWhoseFileIsNotAPresetFileInTheFolderFailAndStay) {
+    Given(R"([{"name": "nameless"}, {"name": "x", "filename": "../outside.json"},
+              {"name": "i", "filename": "./index.json"}])");
+    WriteText(root / "campaths/outside.json", SerializePath(kA));
+    const std::string indexText = ReadText(File("index.json"));
+    const std::pair<const char*, const char*> rows[] = {
+        {"nameless", "it has no file name"},
+        {"x", R"(its file name "../outside.json" leaves the preset folder)"},
+        {"i", R"(its file name "./index.json" is the preset index's own)"}};
+    for (const auto& [name, problem] : rows) {
+        lines.clear();
+        EXPECT_EQ(Loaded(name, PresetResult::Failed), kB);
+        EXPECT_EQ(store.Delete(name), PresetResult::Failed);
+        EXPECT_EQ(lines, (Lines{std::string("Failed to load preset: ") + name + ": " + problem,
+                                std::string("Failed to delete preset: ") + name + ": " + problem}));
+    }
+    EXPECT_EQ(Names().first, (Lines{"nameless", "x", "i"}));
+    EXPECT_EQ(ReadText(root / "campaths/outside.json"), SerializePath(kA));
+    EXPECT_EQ(ReadText(File("index.json")), indexText);
+    // Saved again, such an entry gets a file of its own, which it can then delete.
+    ASSERT_EQ(store.Save("i", {}, kA), PresetResult::Done);
+    EXPECT_EQ(index[2].filename, "i.json");
+    EXPECT_EQ(store.Delete("i"), PresetResult::Done);
+}
+
+TEST_F(Library, EntriesInASubfolderLoadSaveAgainAndDeleteThere) {
+    Given(
+        R"([{"name": "deep", "filename": "sub/inner/p.json"}, {"name": "a:b", "filename": "a_b.json"}])");
+    fs::create_directories(File("sub/inner"));
+    WriteText(File("sub/inner/p.json"), SerializePath(kA));
+    EXPECT_EQ(Loaded("deep"), kA);
+    ASSERT_EQ(store.Save("deep", {"t"}, kB), PresetResult::Done);
+    EXPECT_EQ(index[0].filename, "sub/inner/p.json");
+    EXPECT_EQ(Loaded("deep"), kB);
+    ASSERT_EQ(store.Delete("deep"), PresetResult::Done);
+    EXPECT_FALSE(fs::exists(File("sub/inner/p.json")));
+    EXPECT_EQ(Names(), Both({"a:b"}));
+    EXPECT_TRUE(lines.empty());
+}
+
+TEST_F(Library, APresetNamedIndexLeavesTheIndexAnIndex) {
+    ASSERT_EQ(store.Save("intro", {}, kB), PresetResult::Done);
+    ASSERT_EQ(store.Save("index", {"t"}, kA), PresetResult::Done);
+    EXPECT_EQ(index[1].filename, "index (2).json");
+    EXPECT_EQ(Names(), Both({"intro", "index"}));
+    EXPECT_EQ(Loaded("index"), kA);
+    EXPECT_EQ(Loaded("intro"), kB);
+    ASSERT_EQ(store.Delete("index"), PresetResult::Done);
+    EXPECT_EQ(Names(), Both({"intro"}));
+    EXPECT_TRUE(lines.empty());
 }
 
 TEST_F(Library, AFileStillListedByAnotherEntryIsNotDeleted) {

@@ -135,6 +135,19 @@ TEST_F(PathCommands, FailedPresetFilesAreOneLineNamingTheFile) {
     EXPECT_EQ(SavedPath(), SerializePath(kA));
 }
 
+TEST_F(PathCommands, APresetNamedIndexLeavesTheLibrarysIndexAnIndex) {
+    LoadPath(kA);
+    EXPECT_EQ(Run("dolly_preset_save intro"), Lines{"Preset saved: intro"});
+    EXPECT_EQ(Run("dolly_preset_save index"), Lines{"Preset saved: index"});
+    EXPECT_EQ(ReadText(Presets() / "index (2).json"), SerializePath(kA));
+    host.Unload(); // a library read again from disk
+    ASSERT_TRUE(host.Load(&exports));
+    EXPECT_EQ(Run("dolly_preset_list"), (Lines{"Presets (2):", "  intro []", "  index []"}));
+    LoadPath(kB);
+    EXPECT_EQ(Run("dolly_preset_load index"), Lines{"Preset loaded: index"});
+    EXPECT_EQ(SavedPath(), SerializePath(kA));
+}
+
 TEST(PresetIndexAtLoad, IsReadWhenThePluginLoadsAndAnUnreadableOneIsKept) {
     Quorvel::Testing::TestHost host;
     const fs::path presets = host.DataFolder() / "campaths" / "presets";
