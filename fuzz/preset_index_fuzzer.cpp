@@ -1,7 +1,8 @@
 // Feeds arbitrary bytes to the preset-index reader. Besides crashes and sanitizer reports it
 // stops on a broken promise:
 //   - a refused index leaves the caller's list as it was and names one problem on one line;
-//   - an accepted index writes back to text that reads back to the same list;
+//   - every entry left out is named and described on one line;
+//   - an accepted index writes back to text that reads back to the same list, whole;
 //   - the file chosen for a name is that name's own usable file, or one that is not the
 //     index's and that no other name lists.
 
@@ -23,6 +24,10 @@ bool Same(const std::vector<PresetEntry>& a, const std::vector<PresetEntry>& b) 
             return false;
     }
     return true;
+}
+
+bool OneLine(const std::string& text) {
+    return !text.empty() && text.find('\n') == std::string::npos;
 }
 
 void CheckFileChoice(const std::vector<PresetEntry>& index, const std::string& name) {
@@ -49,14 +54,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<PresetEntry> marker{{"marker", {"t"}, "marker.json"}};
     std::vector<PresetEntry> index = marker;
     std::string error;
-    if (!ParsePresetIndex(text, index, error)) {
-        if (!Same(index, marker) || error.empty() || error.find('\n') != std::string::npos)
+    std::vector<SkippedIndexEntry> skipped;
+    if (!ParsePresetIndex(text, index, error, skipped)) {
+        if (!Same(index, marker) || !OneLine(error))
             std::abort();
         return 0;
     }
+    for (const SkippedIndexEntry& entry : skipped) {
+        if (!OneLine(entry.entry) || !OneLine(entry.problem))
+            std::abort();
+    }
     std::string written;
     std::vector<PresetEntry> again;
-    if (!SerializePresetIndex(index, written, error) || !ParsePresetIndex(written, again, error) ||
+    if (!SerializePresetIndex(index, written, error) ||
+        !ParsePresetIndex(written, again, error, skipped) || !skipped.empty() ||
         !Same(again, index))
         std::abort();
     for (const PresetEntry& entry : index)

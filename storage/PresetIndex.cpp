@@ -165,15 +165,39 @@ bool ReadTags(const json& element, std::vector<std::string>& tags, std::string& 
     return true;
 }
 
+// Without a name no command can reach the preset, and saving would never replace it.
+bool ReadName(const json& element, std::string& name, std::string& problem) {
+    if (!element.contains("name")) {
+        problem = "\"name\" is missing";
+        return false;
+    }
+    return ReadText(element, "name", name, problem);
+}
+
 bool ReadEntry(const json& element, PresetEntry& entry, std::string& problem) {
-    return ReadText(element, "name", entry.name, problem) &&
+    if (!element.is_object()) {
+        problem = "it is not an object";
+        return false;
+    }
+    return ReadName(element, entry.name, problem) &&
            ReadText(element, "filename", entry.filename, problem) &&
            ReadTags(element, entry.tags, problem);
 }
 
+std::string DescribeEntry(const json& element, std::size_t position) {
+    std::string entry = "entry " + std::to_string(position);
+    if (element.is_object()) {
+        const auto name = element.find("name");
+        if (name != element.end() && name->is_string())
+            entry += " (" + QuoteForMessage(name->get<std::string>()) + ")";
+    }
+    return entry;
+}
+
 } // namespace
 
-bool ParsePresetIndex(const std::string& text, std::vector<PresetEntry>& out, std::string& error) {
+bool ParsePresetIndex(const std::string& text, std::vector<PresetEntry>& out, std::string& error,
+                      std::vector<SkippedIndexEntry>& skipped) {
     json document;
     if (!ParseJsonText(text, document, error))
         return false;
@@ -182,21 +206,16 @@ bool ParsePresetIndex(const std::string& text, std::vector<PresetEntry>& out, st
         return false;
     }
     std::vector<PresetEntry> index;
+    std::vector<SkippedIndexEntry> left;
     for (std::size_t i = 0; i < document.size(); ++i) {
-        const std::string position = "entry " + std::to_string(i + 1);
-        if (!document[i].is_object()) {
-            error = position + " is not an object";
-            return false;
-        }
         PresetEntry entry;
         std::string problem;
-        if (!ReadEntry(document[i], entry, problem)) {
-            error = position;
-            error.append(": ").append(problem);
-            return false;
-        }
-        index.push_back(std::move(entry));
+        if (ReadEntry(document[i], entry, problem))
+            index.push_back(std::move(entry));
+        else
+            left.push_back({DescribeEntry(document[i], i + 1), problem});
     }
     out = std::move(index);
+    skipped = std::move(left);
     return true;
 }

@@ -42,7 +42,16 @@ std::string ChoosePresetFileName(const std::vector<PresetEntry>& index, const st
 bool SerializePresetIndex(const std::vector<PresetEntry>& index, std::string& text,
                           std::string& error);
 
-// Reads the whole index. Each element must be an object; "name" and "filename" are optional
-// strings (default ""), "tags" an optional array of strings (null counts as none); other
-// members are ignored. On failure leaves out untouched and describes the problem in error.
-bool ParsePresetIndex(const std::string& text, std::vector<PresetEntry>& out, std::string& error);
+// An index element left out by the reader, and why.
+struct SkippedIndexEntry {
+    std::string entry;   // its place and, when it has one, its name: entry 2 ("intro")
+    std::string problem; // for example "a tag is not text"
+};
+
+// Reads the whole index, which must be a JSON list; otherwise returns false with the problem in
+// error and leaves out untouched. Each element must be an object with "name" text; "filename"
+// is optional text (default ""), "tags" an optional list of text (null counts as none), other
+// members are ignored. An element of any other shape is left out and described in skipped, so
+// the rest of the library stays usable.
+bool ParsePresetIndex(const std::string& text, std::vector<PresetEntry>& out, std::string& error,
+                      std::vector<SkippedIndexEntry>& skipped);

@@ -16,11 +16,14 @@ namespace {
 const char* const kUnreadableIndexName = "index.unreadable.json";
 constexpr int kMostUnreadableCopies = 1000;
 
+// Readable when every entry is: rewriting an index that had entries left out loses them.
 bool IndexIsReadable(const fs::path& file) {
     std::string text;
     std::string problem;
     std::vector<PresetEntry> entries;
-    return ReadWholeFile(file, text, problem) && ParsePresetIndex(text, entries, problem);
+    std::vector<SkippedIndexEntry> skipped;
+    return ReadWholeFile(file, text, problem) &&
+           ParsePresetIndex(text, entries, problem, skipped) && skipped.empty();
 }
 
 bool CreateFolder(const fs::path& folder, std::string& error) {
@@ -54,8 +57,16 @@ void PresetStore::LoadIndex() {
         return;
     std::string text;
     std::string problem;
-    if (!ReadWholeFile(IndexFile(), text, problem) || !ParsePresetIndex(text, index, problem))
+    std::vector<SkippedIndexEntry> skipped;
+    if (!ReadWholeFile(IndexFile(), text, problem) ||
+        !ParsePresetIndex(text, index, problem, skipped)) {
         log("Could not read preset index " + IndexFile().string() + ": " + problem);
+        return;
+    }
+    for (const SkippedIndexEntry& entry : skipped) {
+        log("Skipped " + entry.entry + " of preset index " + IndexFile().string() + ": " +
+            entry.problem);
+    }
 }
 
 bool PresetStore::SaveIndex() {

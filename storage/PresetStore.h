@@ -5,8 +5,8 @@
 //
 // Every write replaces its file atomically. An index that changes on disk is written only
 // after the preset file it lists, and the in-memory list changes only when both writes
-// succeed. An "index.json" that cannot be read is copied aside before it is first rewritten,
-// so no entry is lost without a trace.
+// succeed. An "index.json" that cannot be read, wholly or in some of its entries, is copied
+// aside before it is first rewritten, so no entry is lost without a trace.
 
 #include <filesystem>
 #include <functional>
@@ -32,7 +32,8 @@ public:
     std::filesystem::path IndexFile() const;
 
     // Empties the list and fills it from "index.json". A missing file leaves it empty
-    // silently; an unreadable one is reported and leaves it empty.
+    // silently; an unreadable one is reported and leaves it empty; each entry of the wrong
+    // shape is reported on its own line and left out.
     void LoadIndex();
     // Writes the list to "index.json"; false after reporting a failure.
     bool SaveIndex();

@@ -133,8 +133,10 @@ TEST(PresetIndexText, GoldenFileBothWaysEmptyLibraryAndTextThatIsNotUtf8) {
     ASSERT_TRUE(SerializePresetIndex(index, text, error));
     EXPECT_EQ(text, StorageTest::ReadTestData("index_two_entries.json"));
     Index read{{"stale", {}, "stale.json"}};
-    ASSERT_TRUE(ParsePresetIndex(text, read, error)) << error;
+    std::vector<SkippedIndexEntry> skipped{{"stale", "stale"}};
+    ASSERT_TRUE(ParsePresetIndex(text, read, error, skipped)) << error;
     EXPECT_EQ(read, index);
+    EXPECT_TRUE(skipped.empty());
     ASSERT_TRUE(SerializePresetIndex({}, text, error));
     EXPECT_EQ(text, "[]");
     EXPECT_FALSE(SerializePresetIndex({{"bad\xff", {}, "bad\xff.json"}}, text, error));
@@ -142,35 +144,72 @@ TEST(PresetIndexText, GoldenFileBothWaysEmptyLibraryAndTextThatIsNotUtf8) {
     EXPECT_EQ(text, "[]");
 }
 
-TEST(PresetIndexText, MissingMembersDefaultUnknownOnesAreIgnoredDuplicatesStay) {
-    const std::string text = R"([{"name": "no tags", "filename": "f.json"},
-        {"name": "null tags", "tags": null},
-        {"filename": "nameless.json", "tags": ["t", ""], "extra": {"x": 1}},
-        {}, {"name": "no tags", "filename": "2"}])";
-    Index read;
-    std::string error;
-    ASSERT_TRUE(ParsePresetIndex(text, read, error)) << error;
-    EXPECT_EQ(read, (Index{{"no tags", {}, "f.json"},
-                           {"null tags", {}, ""},
-                           {"", {"t", ""}, "nameless.json"},
-                           {"", {}, ""},
-                           {"no tags", {}, "2"}}));
+TEST(PresetIndexText, EachEntryIsReadOrSkippedOnItsOwn) {
+    // One element between two good entries: the entry read from it, or why it is skipped.
+    struct Row {
+        const char* element;
+        std::optional<PresetEntry> read;
+        SkippedIndexEntry skipped;
+    };
+    const Row rows[] = {
+        {R"({"name": "n", "filename": "f.json"})", PresetEntry{"n", {}, "f.json"}, {}},
+        {R"({"name": "n", "tags": null})", PresetEntry{"n", {}, ""}, {}},
+        {R"({"name": "", "tags": ["t", ""], "x": {}})", PresetEntry{"", {"t", ""}, ""}, {}},
+        {R"({"name": "first", "filename": "good.json"})",
+         PresetEntry{"first", {}, "good.json"},
+         {}}, // names are not forced unique
+        {R"("text")", std::nullopt, {"entry 2", "it is not an object"}},
+        {R"([{"name": "n"}])", std::nullopt, {"entry 2", "it is not an object"}},
+        {"null", std::nullopt, {"entry 2", "it is not an object"}},
+        {"{}", std::nullopt, {"entry 2", R"("name" is missing)"}},
+        {R"({"filename": "f.json", "tags": []})",
+         std::nullopt,
+         {"entry 2", R"("name" is missing)"}},
+        {R"({"name": 5})", std::nullopt, {"entry 2", R"("name" is not text)"}},
+        {R"({"name": null})", std::nullopt, {"entry 2", R"("name" is not text)"}},
+        {R"({"name": "n", "filename": []})",
+         std::nullopt,
+         {R"(entry 2 ("n"))", R"("filename" is not text)"}},
+        {R"({"name": "n", "tags": "a,b"})",
+         std::nullopt,
+         {R"(entry 2 ("n"))", R"("tags" is not a list)"}},
+        {R"({"name": "a\nb", "tags": ["a", 2]})",
+         std::nullopt,
+         {R"(entry 2 ("a\nb"))", "a tag is not text"}},
+    };
+    const PresetEntry first{"first", {"t"}, "first.json"};
+    const PresetEntry last{"last", {}, "last.json"};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.element);
+        const std::string text =
+            R"([{"name": "first", "filename": "first.json", "tags": ["t"]}, )" +
+            std::string(row.element) + R"(, {"name": "last", "filename": "last.json"}])";
+        Index read;
+        std::string error;
+        std::vector<SkippedIndexEntry> skipped;
+        ASSERT_TRUE(ParsePresetIndex(text, read, error, skipped)) << error;
+        if (row.read) {
+            EXPECT_EQ(read, (Index{first, *row.read, last}));
+            EXPECT_TRUE(skipped.empty());
+        } else {
+            EXPECT_EQ(read, (Index{first, last}));
+            ASSERT_EQ(skipped.size(), 1u);
+            EXPECT_EQ(skipped[0].entry, row.skipped.entry);
+            EXPECT_EQ(skipped[0].problem, row.skipped.problem);
+        }
+    }
 }
 
-TEST(PresetIndexText, AMalformedIndexIsRefusedWithItsProblemAndTouchesNothing) {
+TEST(PresetIndexText, AnIndexThatIsNotAListIsRefusedWithItsProblemAndTouchesNothing) {
     const std::pair<const char*, const char*> rows[] = {
         {"[{", "not valid JSON at line 1, column 3"},
         {R"({"name": "a"})", "the top level is not a list"},
-        {R"([{"name": "a"}, "b"])", "entry 2 is not an object"},
-        {R"([{"name": 5}])", R"(entry 1: "name" is not text)"},
-        {R"([{"name": null}])", R"(entry 1: "name" is not text)"},
-        {R"([{"filename": []}])", R"(entry 1: "filename" is not text)"},
-        {R"([{"tags": "a,b"}])", R"(entry 1: "tags" is not a list)"},
-        {R"([{"tags": ["a", 2]}])", "entry 1: a tag is not text"}};
+        {"null", "the top level is not a list"}};
     for (const auto& [text, expected] : rows) {
         Index read{{"kept", {}, "kept.json"}};
         std::string error;
-        EXPECT_FALSE(ParsePresetIndex(text, read, error)) << text;
+        std::vector<SkippedIndexEntry> skipped;
+        EXPECT_FALSE(ParsePresetIndex(text, read, error, skipped)) << text;
         EXPECT_EQ(error, expected);
         EXPECT_EQ(read, (Index{{"kept", {}, "kept.json"}})) << text;
     }
@@ -284,20 +323,27 @@ TEST_F(Library, AFileStillListedByAnotherEntryIsNotDeleted) {
     EXPECT_EQ(Loaded("a?b"), kA);
 }
 
-TEST_F(Library, AnUnreadableIndexIsKeptBeforeItIsRewrittenAndEarlierCopiesStay) {
-    const std::string damaged = R"([{"name": "lost?", "filename": "l.json", "tags": [1]}])";
+TEST_F(Library, EntriesOfTheWrongShapeAreSkippedAndTheIndexIsKeptBeforeItIsRewritten) {
+    const std::string damaged =
+        R"([{"name": "lost?", "filename": "l.json", "tags": [1]}, 7, {"name": "a:b", "filename": "a_b.json"}])";
     Given(damaged);
-    EXPECT_TRUE(index.empty());
+    const std::string index = File("index.json").string();
+    EXPECT_EQ(lines, (Lines{R"(Skipped entry 1 ("lost?") of preset index )" + index +
+                                ": a tag is not text",
+                            "Skipped entry 2 of preset index " + index + ": it is not an object"}));
+    EXPECT_EQ(Loaded("a:b"), kA);
+    lines.clear();
     ASSERT_EQ(store.Save("intro", {}, kA), PresetResult::Done);
-    ASSERT_EQ(store.Save("outro", {}, kA), PresetResult::Done);
-    EXPECT_EQ(lines.size(), 2u); // unreadable, then kept; once rewritten, not copied again
+    ASSERT_EQ(store.Save("outro", {}, kA), PresetResult::Done); // once rewritten, not copied again
+    EXPECT_EQ(lines, Lines{"Kept a copy of the unreadable preset index as " +
+                           File("index.unreadable.json").string()});
     EXPECT_EQ(ReadText(File("index.unreadable.json")), damaged);
 
     WriteText(File("index.json"), "second damage");
     ASSERT_TRUE(store.SaveIndex());
     EXPECT_EQ(ReadText(File("index.unreadable.json")), damaged);
     EXPECT_EQ(ReadText(File("index.unreadable (2).json")), "second damage");
-    EXPECT_EQ(Names(), Both({"intro", "outro"}));
+    EXPECT_EQ(Names(), Both({"a:b", "intro", "outro"}));
 }
 
 TEST_F(Library, AFailedIndexSaveIsReported) {
