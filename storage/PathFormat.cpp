@@ -1,7 +1,6 @@
 #include "storage/PathFormat.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -218,23 +217,24 @@ void from_json(const json& object, CameraSnapshot& snapshot) {
 // --- Reading a path --------------------------------------------------------------------------
 
 bool ParseFrameKey(const std::string& key, int& frame) {
-    const char* first = key.data();
-    const char* last = key.data() + key.size();
-    const bool negative = first != last && *first == '-';
-    if (first != last && (*first == '-' || *first == '+'))
-        ++first;
-    if (first == last)
+    // Earlier versions read keys with the standard integer conversion, and files they read
+    // must keep loading: white space may lead, a sign may follow it, and whatever comes after
+    // the digits is ignored (" 200" is 200, "100.0" is 100, "1e3" is 1).
+    std::size_t at = key.find_first_not_of(" \t\n\v\f\r");
+    if (at == std::string::npos)
         return false;
-    for (const char* c = first; c != last; ++c) {
-        if (*c < '0' || *c > '9')
+    const bool negative = key[at] == '-';
+    if (key[at] == '-' || key[at] == '+')
+        ++at;
+    const std::size_t firstDigit = at;
+    const std::uint64_t limit = negative ? std::uint64_t{1} << 31 : (std::uint64_t{1} << 31) - 1;
+    std::uint64_t magnitude = 0;
+    for (; at < key.size() && key[at] >= '0' && key[at] <= '9'; ++at) {
+        magnitude = magnitude * 10 + static_cast<std::uint64_t>(key[at] - '0');
+        if (magnitude > limit)
             return false;
     }
-    std::uint64_t magnitude = 0;
-    const auto [end, status] = std::from_chars(first, last, magnitude);
-    if (status != std::errc() || end != last)
-        return false;
-    const std::uint64_t limit = negative ? std::uint64_t{1} << 31 : (std::uint64_t{1} << 31) - 1;
-    if (magnitude > limit)
+    if (at == firstDigit)
         return false;
     const std::int64_t value = static_cast<std::int64_t>(magnitude);
     frame = static_cast<int>(negative ? -value : value);
@@ -250,12 +250,19 @@ bool ParsePath(const std::string& text, SnapshotMap& out, std::string& error) {
         return false;
     }
     SnapshotMap path;
-    // Byte order of the keys: of two keys naming the same frame ("7", "07") the later wins.
+    std::map<int, std::string> keyOfFrame;
     for (auto member = document.begin(); member != document.end(); ++member) {
         const std::string& key = member.key();
         int frame = 0;
         if (!ParseFrameKey(key, frame)) {
             error = "key " + QuoteForMessage(key) + " is not a frame number";
+            return false;
+        }
+        // Two keys for one frame ("100", "100.0") would leave one waypoint silently dropped.
+        const auto [earlier, isNew] = keyOfFrame.emplace(frame, key);
+        if (!isNew) {
+            error = "keys " + QuoteForMessage(earlier->second) + " and " + QuoteForMessage(key) +
+                    " both name frame " + std::to_string(frame);
             return false;
         }
         CameraSnapshot snapshot;

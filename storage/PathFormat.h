@@ -9,8 +9,9 @@
 // "timestamp", "FOV", "location" {x, y, z}, "rotation" {pitch, yaw, roll}, "weight". The
 // "v3_" members are optional (0, false, (0, 0, 0)). A number field takes any JSON number or a
 // boolean; "frame" truncates a fraction toward zero. Values that do not fit their field (a
-// float beyond float range, a frame beyond int range) are refused, as are keys that are not
-// decimal integers. Unknown members are ignored. Rotations are rotator units, never degrees.
+// float beyond float range, a frame beyond int range) are refused, as are keys that hold no
+// frame number and two keys that name the same frame. Unknown members are ignored. Rotations
+// are rotator units, never degrees.
 
 #include <stdexcept>
 #include <string>
@@ -39,7 +40,9 @@ std::string SerializePath(const SnapshotMap& path);
 // describes the first problem found in error (one line, without the file name).
 bool ParsePath(const std::string& text, SnapshotMap& out, std::string& error);
 
-// A frame key: an optional sign and decimal digits, nothing else, within int range.
+// A frame key as the standard integer conversion reads it: leading white space, an optional
+// sign, at least one decimal digit, anything after the digits ignored; false when there is no
+// leading number or it lies outside int range. Writing always gives the plain form ("200").
 bool ParseFrameKey(const std::string& key, int& frame);
 
 // Every float of the snapshot is finite (what the file format can hold).

@@ -12,16 +12,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kIndexFileName = "index.json";
 // Where an unreadable index is kept before the library rewrites it.
 const char* const kUnreadableIndexName = "index.unreadable.json";
 constexpr int kMostUnreadableCopies = 1000;
 
+// Readable when every entry is: rewriting an index that had entries left out loses them.
 bool IndexIsReadable(const fs::path& file) {
     std::string text;
     std::string problem;
     std::vector<PresetEntry> entries;
-    return ReadWholeFile(file, text, problem) && ParsePresetIndex(text, entries, problem);
+    std::vector<SkippedIndexEntry> skipped;
+    return ReadWholeFile(file, text, problem) &&
+           ParsePresetIndex(text, entries, problem, skipped) && skipped.empty();
 }
 
 bool CreateFolder(const fs::path& folder, std::string& error) {
@@ -38,7 +40,7 @@ PresetStore::PresetStore(fs::path folder, std::vector<PresetEntry>& index, Log l
     : folder(std::move(folder)), index(index), log(std::move(log)) {}
 
 fs::path PresetStore::IndexFile() const {
-    return folder / kIndexFileName;
+    return folder / kPresetIndexFileName;
 }
 
 std::vector<PresetEntry>::const_iterator PresetStore::Find(const std::string& name) const {
@@ -55,8 +57,16 @@ void PresetStore::LoadIndex() {
         return;
     std::string text;
     std::string problem;
-    if (!ReadWholeFile(IndexFile(), text, problem) || !ParsePresetIndex(text, index, problem))
+    std::vector<SkippedIndexEntry> skipped;
+    if (!ReadWholeFile(IndexFile(), text, problem) ||
+        !ParsePresetIndex(text, index, problem, skipped)) {
         log("Could not read preset index " + IndexFile().string() + ": " + problem);
+        return;
+    }
+    for (const SkippedIndexEntry& entry : skipped) {
+        log("Skipped " + entry.entry + " of preset index " + IndexFile().string() + ": " +
+            entry.problem);
+    }
 }
 
 bool PresetStore::SaveIndex() {
@@ -128,8 +138,13 @@ PresetResult PresetStore::Save(const std::string& name, const std::vector<std::s
 
 PresetResult PresetStore::Load(const std::string& name, SnapshotMap& out) {
     const auto entry = Find(name);
-    if (entry == index.end() || !IsPlainFileName(entry->filename))
+    if (entry == index.end())
         return PresetResult::NotFound;
+    const std::string problem = PresetFileNameProblem(entry->filename);
+    if (!problem.empty()) {
+        log("Failed to load preset: " + name + ": " + problem);
+        return PresetResult::Failed;
+    }
     const PathReadResult result = ReadPathFile(folder / entry->filename, out);
     switch (result.status) {
     case PathReadStatus::Loaded:
@@ -147,6 +162,13 @@ PresetResult PresetStore::Delete(const std::string& name) {
     const auto entry = Find(name);
     if (entry == index.end())
         return PresetResult::NotFound;
+    // A file elsewhere is never removed, and the entry stays so that it does not vanish while
+    // its file remains: saving the name again gives it a file of its own to delete.
+    const std::string problem = PresetFileNameProblem(entry->filename);
+    if (!problem.empty()) {
+        log("Failed to delete preset: " + name + ": " + problem);
+        return PresetResult::Failed;
+    }
     const std::string fileName = entry->filename;
     std::vector<PresetEntry> remaining = index;
     remaining.erase(remaining.begin() + (entry - index.begin()));
@@ -166,12 +188,11 @@ PresetResult PresetStore::Delete(const std::string& name) {
 
 bool PresetStore::RemovePresetFile(const std::string& fileName,
                                    const std::vector<PresetEntry>& remaining, std::string& error) {
-    // A file outside the folder is never touched, and one that another entry still lists
-    // (an index written before file names were kept apart) stays for that entry.
-    if (!IsPlainFileName(fileName))
-        return true;
-    const bool shared = std::any_of(remaining.begin(), remaining.end(),
-                                    [&](const PresetEntry& e) { return e.filename == fileName; });
+    // A file that another entry still lists (an index written before file names were kept
+    // apart) stays for that entry.
+    const bool shared = std::any_of(remaining.begin(), remaining.end(), [&](const PresetEntry& e) {
+        return SamePresetFile(e.filename, fileName);
+    });
     const fs::path file = folder / fileName;
     std::error_code ec;
     if (shared || !fs::exists(file, ec))

@@ -5,16 +5,16 @@
 //
 // Every write replaces its file atomically. An index that changes on disk is written only
 // after the preset file it lists, and the in-memory list changes only when both writes
-// succeed. An "index.json" that cannot be read is copied aside before it is first rewritten,
-// so no entry is lost without a trace.
+// succeed. An "index.json" that cannot be read, wholly or in some of its entries, is copied
+// aside before it is first rewritten, so no entry is lost without a trace.
 
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "path/CameraSnapshot.h"
 #include "core/PresetEntry.h"
+#include "path/CameraSnapshot.h"
 
 enum class PresetResult {
     Done,
@@ -32,7 +32,8 @@ public:
     std::filesystem::path IndexFile() const;
 
     // Empties the list and fills it from "index.json". A missing file leaves it empty
-    // silently; an unreadable one is reported and leaves it empty.
+    // silently; an unreadable one is reported and leaves it empty; each entry of the wrong
+    // shape is reported on its own line and left out.
     void LoadIndex();
     // Writes the list to "index.json"; false after reporting a failure.
     bool SaveIndex();
@@ -41,9 +42,12 @@ public:
     // its file and takes the new tags; a new name is appended.
     PresetResult Save(const std::string& name, const std::vector<std::string>& tags,
                       const SnapshotMap& path);
-    // The first entry with the name, read into out (replaced only on success).
+    // The first entry with the name, read into out (replaced only on success). An entry whose
+    // file name is not a preset file inside the folder fails with one line.
     PresetResult Load(const std::string& name, SnapshotMap& out);
     // Removes the first entry with the name, and its file unless another entry still uses it.
+    // An entry whose file name is not a preset file inside the folder fails with one line and
+    // stays.
     PresetResult Delete(const std::string& name);
 
 private:

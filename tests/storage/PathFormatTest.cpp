@@ -6,11 +6,14 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <optional>
+#include <stdexcept>
 #include <tuple>
 
 #include <gtest/gtest.h>
 
 #include "StorageTestSupport.h"
+#include "storage/JsonText.h"
 #include "storage/PathFormat.h"
 
 using nlohmann::json;
@@ -140,10 +143,8 @@ TEST(PathFormatReading, FloatFieldsAcceptIntegersUnsignedAndBooleans) {
     EXPECT_EQ(s.weight, 2.0f);
 }
 
-TEST(PathFormatReading, TheMemberKeyPlacesASnapshotAndTheLaterKeyInByteOrderWins) {
-    // "07" sorts before "7", so the snapshot under "7" is the one kept; its frame field says 9.
-    const SnapshotMap read =
-        Parsed(R"({"07": )" + MinimalSnapshot("1") + R"(, "7": )" + MinimalSnapshot("9") + "}");
+TEST(PathFormatReading, TheMemberKeyPlacesASnapshotWhateverItsFrameMemberSays) {
+    const SnapshotMap read = Parsed(OneSnapshot("7", "9"));
     ASSERT_EQ(read.size(), 1u);
     EXPECT_EQ(read.at(7).frame, 9);
 }
@@ -171,9 +172,22 @@ TEST(PathFormatRefusal, MalformedDocumentsAndKeys) {
         {R"({"1": {"frame": 1e400}})", "holds a number too large to read"},
         {"[]", "the top level is not an object"},
         {R"({"1": 5})", R"(snapshot "1" is not an object)"},
-        {"{\"1\\n2\": {}}", R"(key "1\n2" is not a frame number)"}};
+        {"{\"\\n\": {}}", R"(key "\n" is not a frame number)"}};
     for (const auto& [text, error] : rows)
         ExpectRefused(text, error);
+}
+
+TEST(PathFormatRefusal, TwoKeysNamingOneFrameAreNeitherDroppedNorMerged) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"100", "100.0"}, {"07", "7"}, {" 5", "+5"}, {"-0", "0"}, {"-1", "-1x"}, {"2", "2 "}};
+    for (const auto& [first, second] : rows) {
+        const std::string text = std::string(R"({")") + first + R"(": )" + MinimalSnapshot("1") +
+                                 R"(, ")" + second + R"(": )" + MinimalSnapshot("2") + "}";
+        int frame = 0;
+        ASSERT_TRUE(ParseFrameKey(first, frame));
+        ExpectRefused(text, std::string(R"(keys ")") + first + R"(" and ")" + second +
+                                R"(" both name frame )" + std::to_string(frame));
+    }
 }
 
 TEST(PathFormatRefusal, BadMembersOfTheSecondSnapshot) {
@@ -202,16 +216,56 @@ TEST(PathFormatRefusal, BadMembersOfTheSecondSnapshot) {
         ExpectRefused(WithSecond(member, value), std::string(R"(snapshot "2": )") + problem);
 }
 
-TEST(PathFormatKeys, OnlyWholeDecimalIntegersWithinIntRangePlaceASnapshot) {
-    const std::pair<const char*, int> valid[] = {
-        {"2147483647", INT_MAX},  {"+5", 5},     {"007", 7}, {"-0", 0}, {"-4", -4},
-        {"-2147483648", INT_MIN}, {"1532", 1532}};
-    for (const auto& [key, frame] : valid)
-        EXPECT_EQ(Parsed(OneSnapshot(key)).count(frame), 1u) << key;
-    for (const std::string key :
-         {"abc", "12abc", " 12", "1.5", "", "-", "2147483648", "-2147483649",
-          "99999999999999999999999", "+", "--1", "1 ", "0x10", "1e3"})
-        ExpectRefused(R"({")" + key + R"(": {}})", R"(key ")" + key + R"(" is not a frame number)");
+namespace {
+
+// The key as the file holds it (JSON escapes allowed), and the frame that std::stoi reads from
+// it, or nothing when it throws.
+std::pair<std::string, std::optional<int>> KeyAndStandardFrame(const std::string& written) {
+    const std::string key = json::parse("\"" + written + "\"").get<std::string>();
+    try {
+        return {key, std::stoi(key)};
+    } catch (const std::logic_error&) {
+        return {key, std::nullopt};
+    }
+}
+
+} // namespace
+
+TEST(PathFormatKeys, ReadAsTheStandardIntegerConversionReadsThemAndWrittenPlain) {
+    const std::pair<const char*, int> accepted[] = {{"1532", 1532},
+                                                    {"-4", -4},
+                                                    {"+5", 5},
+                                                    {"-0", 0},
+                                                    {"007", 7},
+                                                    {"1 ", 1},
+                                                    {"1e3", 1},
+                                                    {"0x10", 0},
+                                                    {"12abc", 12},
+                                                    {"100.0", 100},
+                                                    {" 200", 200},
+                                                    {"7\\u00009", 7},
+                                                    {"\\t\\n\\u000b\\f\\r -3", -3},
+                                                    {"2147483647", INT_MAX},
+                                                    {"-2147483648", INT_MIN},
+                                                    {"2147483647.9", INT_MAX},
+                                                    {"00000000000000000000042", 42}};
+    for (const auto& [written, frame] : accepted) {
+        SCOPED_TRACE(written);
+        EXPECT_EQ(KeyAndStandardFrame(written).second, frame); // the row itself is right
+        const SnapshotMap read = Parsed(OneSnapshot(written));
+        EXPECT_EQ(read.count(frame), 1u);
+        EXPECT_EQ(json::parse(SerializePath(read)).begin().key(), std::to_string(frame));
+    }
+    // A no-break space is not white space, and the conversion stops at a zero byte.
+    for (const char* written :
+         {"", " ", "abc", "-", "+", "--1", "+-1", "- 1", ".5", "\\u00a01", "\\u00001", "2147483648",
+          "-2147483649", "99999999999999999999999"}) {
+        SCOPED_TRACE(written);
+        const auto [key, standard] = KeyAndStandardFrame(written);
+        EXPECT_EQ(standard, std::nullopt);
+        ExpectRefused(OneSnapshot(written),
+                      "key " + QuoteForMessage(key) + " is not a frame number");
+    }
 }
 
 TEST(PathFormatFinite, EveryFloatFieldCounts) {

@@ -2,6 +2,8 @@
 // lose nothing. The lines a failed preset file write or an unreadable index log are pinned in
 // PathCommandsTest.
 
+#include <optional>
+
 #include <gtest/gtest.h>
 
 #include "StorageTestSupport.h"
@@ -79,7 +81,7 @@ TEST(PresetFileName, ReplacesOnlyTheSixCharactersAndNumbersBeforeTheExtension) {
     EXPECT_EQ(NumberedPresetFileName("plain", 3), "plain (3)");
 }
 
-TEST(PresetFileName, IsChosenSoNoTwoNamesShareAFile) {
+TEST(PresetFileName, IsChosenSoNoTwoNamesShareAFileAndNoneTakesTheIndex) {
     Index index{{"a:b", {}, "a_b.json"}, {"a?b", {}, "a_b (2).json"}};
     EXPECT_EQ(ChoosePresetFileName(index, "a*b"), "a_b (3).json");
     EXPECT_EQ(ChoosePresetFileName(index, "a?b"), "a_b (2).json"); // saved again: kept
@@ -88,13 +90,40 @@ TEST(PresetFileName, IsChosenSoNoTwoNamesShareAFile) {
     // An entry without a usable file name gets a derived one.
     EXPECT_EQ(ChoosePresetFileName({{"x", {}, ""}, {"other", {}, "x.json"}}, "x"), "x (2).json");
     EXPECT_EQ(ChoosePresetFileName({{"y", {}, "../y.json"}}, "y"), "y.json");
+    EXPECT_EQ(ChoosePresetFileName({{"z", {}, "sub/z.json"}}, "z"), "sub/z.json");
+    EXPECT_EQ(ChoosePresetFileName({{"other", {}, "./z.json"}}, "z"), "z (2).json");
     // A hand-written index listing one file twice keeps sharing it.
     EXPECT_EQ(ChoosePresetFileName({{"a:b", {}, "a_b.json"}, {"a?b", {}, "a_b.json"}}, "a?b"),
               "a_b.json");
-    for (const char* fileName : {"a.json", "...json", "a b (2).json"})
-        EXPECT_TRUE(IsPlainFileName(fileName)) << fileName;
-    for (const char* fileName : {"", ".", "..", "../a.json", "/etc/passwd", R"(sub\a.json)"})
-        EXPECT_FALSE(IsPlainFileName(fileName)) << fileName;
+    // The index's own file is never a preset's, in any spelling that opens it.
+    EXPECT_EQ(ChoosePresetFileName({}, "index"), "index (2).json");
+    EXPECT_EQ(ChoosePresetFileName({}, "INDEX"), "INDEX (2).json");
+    EXPECT_EQ(ChoosePresetFileName({{"index", {}, "index.json"}}, "index"), "index (2).json");
+    EXPECT_EQ(ChoosePresetFileName({{"index", {}, "index (2).json"}}, "index"), "index (2).json");
+    EXPECT_EQ(ChoosePresetFileName({{"other", {}, "index (2).json"}}, "index"), "index (3).json");
+}
+
+TEST(PresetFileName, AnIndexEntryNamesAFileInsideThePresetFolderThatIsNotTheIndex) {
+    for (const char* fileName :
+         {"a.json", "...json", "a b (2).json", "sub/p.json", R"(sub\p.json)", "./p.json",
+          "a//b/./c.json", "sub/index.json", "index.json.json", "index (2).json", "..a.json"})
+        EXPECT_EQ(PresetFileNameProblem(fileName), "") << fileName;
+    const std::pair<std::string, const char*> rows[] = {
+        {"", "it has no file name"},
+        {"../a.json", R"(its file name "../a.json" leaves the preset folder)"},
+        {"sub/../../a.json", R"(its file name "sub/../../a.json" leaves the preset folder)"},
+        {R"(sub\..\a.json)", R"(its file name "sub\\..\\a.json" leaves the preset folder)"},
+        {"..", R"(its file name ".." leaves the preset folder)"},
+        {"/etc/passwd", R"(its file name "/etc/passwd" leaves the preset folder)"},
+        {R"(\\server\p.json)", R"(its file name "\\\\server\\p.json" leaves the preset folder)"},
+        {"sub/", R"(its file name "sub/" does not name a file)"},
+        {".", R"(its file name "." does not name a file)"},
+        {std::string("a\0.json", 7), R"(its file name "a\u0000.json" does not name a file)"},
+        {"index.json", R"(its file name "index.json" is the preset index's own)"},
+        {"./INDEX.json", R"(its file name "./INDEX.json" is the preset index's own)"},
+        {"Index.Json. ", R"(its file name "Index.Json. " is the preset index's own)"}};
+    for (const auto& [fileName, problem] : rows)
+        EXPECT_EQ(PresetFileNameProblem(fileName), problem) << fileName;
 }
 
 TEST(PresetIndexText, GoldenFileBothWaysEmptyLibraryAndTextThatIsNotUtf8) {
@@ -104,8 +133,10 @@ TEST(PresetIndexText, GoldenFileBothWaysEmptyLibraryAndTextThatIsNotUtf8) {
     ASSERT_TRUE(SerializePresetIndex(index, text, error));
     EXPECT_EQ(text, StorageTest::ReadTestData("index_two_entries.json"));
     Index read{{"stale", {}, "stale.json"}};
-    ASSERT_TRUE(ParsePresetIndex(text, read, error)) << error;
+    std::vector<SkippedIndexEntry> skipped{{"stale", "stale"}};
+    ASSERT_TRUE(ParsePresetIndex(text, read, error, skipped)) << error;
     EXPECT_EQ(read, index);
+    EXPECT_TRUE(skipped.empty());
     ASSERT_TRUE(SerializePresetIndex({}, text, error));
     EXPECT_EQ(text, "[]");
     EXPECT_FALSE(SerializePresetIndex({{"bad\xff", {}, "bad\xff.json"}}, text, error));
@@ -113,35 +144,67 @@ TEST(PresetIndexText, GoldenFileBothWaysEmptyLibraryAndTextThatIsNotUtf8) {
     EXPECT_EQ(text, "[]");
 }
 
-TEST(PresetIndexText, MissingMembersDefaultUnknownOnesAreIgnoredDuplicatesStay) {
-    const std::string text = R"([{"name": "no tags", "filename": "f.json"},
-        {"name": "null tags", "tags": null},
-        {"filename": "nameless.json", "tags": ["t", ""], "extra": {"x": 1}},
-        {}, {"name": "no tags", "filename": "2"}])";
-    Index read;
-    std::string error;
-    ASSERT_TRUE(ParsePresetIndex(text, read, error)) << error;
-    EXPECT_EQ(read, (Index{{"no tags", {}, "f.json"},
-                           {"null tags", {}, ""},
-                           {"", {"t", ""}, "nameless.json"},
-                           {"", {}, ""},
-                           {"no tags", {}, "2"}}));
+TEST(PresetIndexText, EachEntryIsReadOrSkippedOnItsOwn) {
+    // One element between two good entries: the entry read from it, or why it is skipped.
+    struct Row {
+        const char* element;
+        std::optional<PresetEntry> read;
+        SkippedIndexEntry skipped;
+    };
+    // Names are not forced unique: a second "first" stays.
+    const Row rows[] = {
+        {R"({"name": "n", "filename": "f.json"})", PresetEntry{"n", {}, "f.json"}, {}},
+        {R"({"name": "n", "tags": null})", PresetEntry{"n", {}, ""}, {}},
+        {R"({"name": "", "tags": ["t", ""], "x": {}})", PresetEntry{"", {"t", ""}, ""}, {}},
+        {R"({"name": "first"})", PresetEntry{"first", {}, ""}, {}},
+        {R"("text")", std::nullopt, {"entry 2", "it is not an object"}},
+        {"null", std::nullopt, {"entry 2", "it is not an object"}},
+        {"{}", std::nullopt, {"entry 2", R"("name" is missing)"}},
+        {R"({"filename": "f.json"})", std::nullopt, {"entry 2", R"("name" is missing)"}},
+        {R"({"name": 5})", std::nullopt, {"entry 2", R"("name" is not text)"}},
+        {R"({"name": null})", std::nullopt, {"entry 2", R"("name" is not text)"}},
+        {R"({"name": "n", "filename": []})",
+         std::nullopt,
+         {R"(entry 2 ("n"))", R"("filename" is not text)"}},
+        {R"({"name": "n", "tags": "a,b"})",
+         std::nullopt,
+         {R"(entry 2 ("n"))", R"("tags" is not a list)"}},
+        {R"({"name": "a\nb", "tags": [2]})",
+         std::nullopt,
+         {R"(entry 2 ("a\nb"))", "a tag is not text"}}};
+    const PresetEntry first{"first", {"t"}, "first.json"};
+    const PresetEntry last{"last", {}, "last.json"};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.element);
+        const std::string text =
+            R"([{"name": "first", "filename": "first.json", "tags": ["t"]}, )" +
+            std::string(row.element) + R"(, {"name": "last", "filename": "last.json"}])";
+        Index read;
+        std::string error;
+        std::vector<SkippedIndexEntry> skipped;
+        ASSERT_TRUE(ParsePresetIndex(text, read, error, skipped)) << error;
+        if (row.read) {
+            EXPECT_EQ(read, (Index{first, *row.read, last}));
+            EXPECT_TRUE(skipped.empty());
+        } else {
+            EXPECT_EQ(read, (Index{first, last}));
+            ASSERT_EQ(skipped.size(), 1u);
+            EXPECT_EQ(skipped[0].entry, row.skipped.entry);
+            EXPECT_EQ(skipped[0].problem, row.skipped.problem);
+        }
+    }
 }
 
-TEST(PresetIndexText, AMalformedIndexIsRefusedWithItsProblemAndTouchesNothing) {
+TEST(PresetIndexText, AnIndexThatIsNotAListIsRefusedWithItsProblemAndTouchesNothing) {
     const std::pair<const char*, const char*> rows[] = {
         {"[{", "not valid JSON at line 1, column 3"},
         {R"({"name": "a"})", "the top level is not a list"},
-        {R"([{"name": "a"}, "b"])", "entry 2 is not an object"},
-        {R"([{"name": 5}])", R"(entry 1: "name" is not text)"},
-        {R"([{"name": null}])", R"(entry 1: "name" is not text)"},
-        {R"([{"filename": []}])", R"(entry 1: "filename" is not text)"},
-        {R"([{"tags": "a,b"}])", R"(entry 1: "tags" is not a list)"},
-        {R"([{"tags": ["a", 2]}])", "entry 1: a tag is not text"}};
+        {"null", "the top level is not a list"}};
     for (const auto& [text, expected] : rows) {
         Index read{{"kept", {}, "kept.json"}};
         std::string error;
-        EXPECT_FALSE(ParsePresetIndex(text, read, error)) << text;
+        std::vector<SkippedIndexEntry> skipped;
+        EXPECT_FALSE(ParsePresetIndex(text, read, error, skipped)) << text;
         EXPECT_EQ(error, expected);
         EXPECT_EQ(read, (Index{{"kept", {}, "kept.json"}})) << text;
     }
@@ -197,14 +260,44 @@ TEST_F(Library, AnUnknownNameOrAMissingFileIsNotFoundSilently) {
     EXPECT_TRUE(lines.empty());
 }
 
-TEST_F(Library, EntriesWithoutAUsableFileNameAreNotFoundAndOutsideFilesAreNeverRemoved) {
-    WriteText(root / "outside.json", SerializePath(kA));
-    Given(R"([{"name": "nameless"}, {"name": "x", "filename": "../../outside.json"}])");
-    EXPECT_EQ(Names().first, (Lines{"nameless", "x"}));
-    EXPECT_EQ(Loaded("nameless", PresetResult::NotFound), kB);
-    EXPECT_EQ(Loaded("x", PresetResult::NotFound), kB);
-    EXPECT_EQ(store.Delete("x"), PresetResult::Done);
-    EXPECT_EQ(ReadText(root / "outside.json"), SerializePath(kA));
+TEST_F(Library, EntriesWhoseFileIsNotAPresetFileInTheFolderFailAndStay) {
+    Given(R"([{"name": "nameless"}, {"name": "x", "filename": "../outside.json"},
+              {"name": "i", "filename": "./index.json"}])");
+    WriteText(root / "campaths/outside.json", SerializePath(kA));
+    const std::string indexText = ReadText(File("index.json"));
+    const std::pair<const char*, const char*> rows[] = {
+        {"nameless", "it has no file name"},
+        {"x", R"(its file name "../outside.json" leaves the preset folder)"},
+        {"i", R"(its file name "./index.json" is the preset index's own)"}};
+    for (const auto& [name, problem] : rows) {
+        lines.clear();
+        EXPECT_EQ(Loaded(name, PresetResult::Failed), kB);
+        EXPECT_EQ(store.Delete(name), PresetResult::Failed);
+        EXPECT_EQ(lines, (Lines{std::string("Failed to load preset: ") + name + ": " + problem,
+                                std::string("Failed to delete preset: ") + name + ": " + problem}));
+    }
+    EXPECT_EQ(Names().first, (Lines{"nameless", "x", "i"}));
+    EXPECT_EQ(ReadText(root / "campaths/outside.json"), SerializePath(kA));
+    EXPECT_EQ(ReadText(File("index.json")), indexText);
+    // Saved again, such an entry gets a file of its own, which it can then delete.
+    ASSERT_EQ(store.Save("i", {}, kA), PresetResult::Done);
+    EXPECT_EQ(index[2].filename, "i.json");
+    EXPECT_EQ(store.Delete("i"), PresetResult::Done);
+}
+
+TEST_F(Library, EntriesInASubfolderLoadSaveAgainAndDeleteThere) {
+    Given(R"([{"name": "deep", "filename": "sub/inner/p.json"},)"
+          R"( {"name": "a:b", "filename": "a_b.json"}])");
+    fs::create_directories(File("sub/inner"));
+    WriteText(File("sub/inner/p.json"), SerializePath(kA));
+    EXPECT_EQ(Loaded("deep"), kA);
+    ASSERT_EQ(store.Save("deep", {"t"}, kB), PresetResult::Done);
+    EXPECT_EQ(index[0].filename, "sub/inner/p.json");
+    EXPECT_EQ(Loaded("deep"), kB);
+    ASSERT_EQ(store.Delete("deep"), PresetResult::Done);
+    EXPECT_FALSE(fs::exists(File("sub/inner/p.json")));
+    EXPECT_EQ(Names(), Both({"a:b"}));
+    EXPECT_TRUE(lines.empty());
 }
 
 TEST_F(Library, AFileStillListedByAnotherEntryIsNotDeleted) {
@@ -213,20 +306,28 @@ TEST_F(Library, AFileStillListedByAnotherEntryIsNotDeleted) {
     EXPECT_EQ(Loaded("a?b"), kA);
 }
 
-TEST_F(Library, AnUnreadableIndexIsKeptBeforeItIsRewrittenAndEarlierCopiesStay) {
-    const std::string damaged = R"([{"name": "lost?", "filename": "l.json", "tags": [1]}])";
+TEST_F(Library, EntriesOfTheWrongShapeAreSkippedAndTheIndexIsKeptBeforeItIsRewritten) {
+    const std::string damaged = R"([{"name": "lost?", "filename": "l.json", "tags": [1]}, 7,)"
+                                R"( {"name": "a:b", "filename": "a_b.json"}])";
     Given(damaged);
-    EXPECT_TRUE(index.empty());
+    const std::string indexFile = File("index.json").string();
+    EXPECT_EQ(
+        lines,
+        (Lines{R"(Skipped entry 1 ("lost?") of preset index )" + indexFile + ": a tag is not text",
+               "Skipped entry 2 of preset index " + indexFile + ": it is not an object"}));
+    EXPECT_EQ(Loaded("a:b"), kA);
+    lines.clear();
     ASSERT_EQ(store.Save("intro", {}, kA), PresetResult::Done);
-    ASSERT_EQ(store.Save("outro", {}, kA), PresetResult::Done);
-    EXPECT_EQ(lines.size(), 2u); // unreadable, then kept; once rewritten, not copied again
+    ASSERT_EQ(store.Save("outro", {}, kA), PresetResult::Done); // once rewritten, not copied again
+    EXPECT_EQ(lines, Lines{"Kept a copy of the unreadable preset index as " +
+                           File("index.unreadable.json").string()});
     EXPECT_EQ(ReadText(File("index.unreadable.json")), damaged);
 
     WriteText(File("index.json"), "second damage");
     ASSERT_TRUE(store.SaveIndex());
     EXPECT_EQ(ReadText(File("index.unreadable.json")), damaged);
     EXPECT_EQ(ReadText(File("index.unreadable (2).json")), "second damage");
-    EXPECT_EQ(Names(), Both({"intro", "outro"}));
+    EXPECT_EQ(Names(), Both({"a:b", "intro", "outro"}));
 }
 
 TEST_F(Library, AFailedIndexSaveIsReported) {

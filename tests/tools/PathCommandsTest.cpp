@@ -135,6 +135,42 @@ TEST_F(PathCommands, FailedPresetFilesAreOneLineNamingTheFile) {
     EXPECT_EQ(SavedPath(), SerializePath(kA));
 }
 
+TEST_F(PathCommands, APresetNamedIndexLeavesTheLibrarysIndexAnIndex) {
+    LoadPath(kA);
+    EXPECT_EQ(Run("dolly_preset_save intro"), Lines{"Preset saved: intro"});
+    EXPECT_EQ(Run("dolly_preset_save index"), Lines{"Preset saved: index"});
+    EXPECT_EQ(ReadText(Presets() / "index (2).json"), SerializePath(kA));
+    host.Unload(); // a library read again from disk
+    ASSERT_TRUE(host.Load(&exports));
+    EXPECT_EQ(Run("dolly_preset_list"), (Lines{"Presets (2):", "  intro []", "  index []"}));
+    LoadPath(kB);
+    EXPECT_EQ(Run("dolly_preset_load index"), Lines{"Preset loaded: index"});
+    EXPECT_EQ(SavedPath(), SerializePath(kA));
+}
+
+TEST_F(PathCommands, AFailedPresetDeleteIsOneLineSayingWhyAndKeepsThePreset) {
+    fs::create_directories(Presets() / "blocked.json" / "inside"); // cannot be removed
+    WriteText(Campaths() / "elsewhere.json", SerializePath(kA));
+    WriteText(Presets() / "index.json", R"([{"name": "blocked", "filename": "blocked.json"},
+        {"name": "outside", "filename": "../elsewhere.json"}])");
+    host.Unload();
+    ASSERT_TRUE(host.Load(&exports));
+    const std::string index = ReadText(Presets() / "index.json");
+    const std::pair<const char*, std::string> rows[] = {
+        {"blocked", "Failed to delete preset: " + (Presets() / "blocked.json").string() +
+                        ": cannot be removed (Directory not empty)"},
+        {"outside", R"(Failed to delete preset: outside: its file name "../elsewhere.json")"
+                    " leaves the preset folder"}};
+    for (const auto& [name, line] : rows) {
+        EXPECT_EQ(Run(std::string("dolly_preset_delete ") + name), Lines{line});
+        EXPECT_EQ(Run("dolly_preset_list"),
+                  (Lines{"Presets (2):", "  blocked []", "  outside []"}));
+    }
+    EXPECT_EQ(ReadText(Presets() / "index.json"), index);
+    EXPECT_TRUE(fs::exists(Presets() / "blocked.json" / "inside"));
+    EXPECT_EQ(ReadText(Campaths() / "elsewhere.json"), SerializePath(kA));
+}
+
 TEST(PresetIndexAtLoad, IsReadWhenThePluginLoadsAndAnUnreadableOneIsKept) {
     Quorvel::Testing::TestHost host;
     const fs::path presets = host.DataFolder() / "campaths" / "presets";
