@@ -24,4 +24,6 @@ void DollyCam::LoadPath(const std::string& directory, const std::string& filenam
     *snapshots = std::move(loaded);
     UpdateLocationStrategy();
     UpdateRotationStrategy();
+    if (!result.message.empty())
+        cvarManager->log(result.message);
 }

@@ -241,7 +241,7 @@ bool ParseFrameKey(const std::string& key, int& frame) {
     return true;
 }
 
-bool ParsePath(const std::string& text, SnapshotMap& out, std::string& error) {
+bool ParsePath(const std::string& text, SnapshotMap& out, std::string& error, std::string* notice) {
     json document;
     if (!ParseJsonText(text, document, error))
         return false;
@@ -251,18 +251,13 @@ bool ParsePath(const std::string& text, SnapshotMap& out, std::string& error) {
     }
     SnapshotMap path;
     std::map<int, std::string> keyOfFrame;
+    std::string firstReplaced;
+    int replacedCount = 0;
     for (auto member = document.begin(); member != document.end(); ++member) {
         const std::string& key = member.key();
         int frame = 0;
         if (!ParseFrameKey(key, frame)) {
             error = "key " + QuoteForMessage(key) + " is not a frame number";
-            return false;
-        }
-        // Two keys for one frame ("100", "100.0") would leave one waypoint silently dropped.
-        const auto [earlier, isNew] = keyOfFrame.emplace(frame, key);
-        if (!isNew) {
-            error = "keys " + QuoteForMessage(earlier->second) + " and " + QuoteForMessage(key) +
-                    " both name frame " + std::to_string(frame);
             return false;
         }
         CameraSnapshot snapshot;
@@ -272,7 +267,20 @@ bool ParsePath(const std::string& text, SnapshotMap& out, std::string& error) {
             error = "snapshot " + QuoteForMessage(key) + separator + problem;
             return false;
         }
+        // Two keys for one frame ("100", "100.0"): as earlier versions read such files, the
+        // later key in byte order wins, but the dropped waypoint is reported, not lost silently.
+        std::string& keptKey = keyOfFrame[frame];
+        if (path.count(frame) != 0 && replacedCount++ == 0)
+            firstReplaced = "keys " + QuoteForMessage(keptKey) + " and " + QuoteForMessage(key) +
+                            " both name frame " + std::to_string(frame) + "; kept " +
+                            QuoteForMessage(key);
+        keptKey = key;
         path[frame] = snapshot;
+    }
+    if (notice != nullptr) {
+        *notice = firstReplaced;
+        if (replacedCount > 1)
+            *notice += " (and " + std::to_string(replacedCount - 1) + " more frames keyed twice)";
     }
     out = std::move(path);
     return true;

@@ -10,8 +10,9 @@
 // "v3_" members are optional (0, false, (0, 0, 0)). A number field takes any JSON number or a
 // boolean; "frame" truncates a fraction toward zero. Values that do not fit their field (a
 // float beyond float range, a frame beyond int range) are refused, as are keys that hold no
-// frame number and two keys that name the same frame. Unknown members are ignored. Rotations
-// are rotator units, never degrees.
+// frame number. Of two keys that name the same frame ("100", "100.0") the later in byte order
+// wins, as earlier versions read them. Unknown members are ignored. Rotations are rotator
+// units, never degrees.
 
 #include <stdexcept>
 #include <string>
@@ -36,9 +37,11 @@ bool ReadSnapshot(const nlohmann::json& json, CameraSnapshot& snapshot, std::str
 // The whole file text for a path.
 std::string SerializePath(const SnapshotMap& path);
 
-// Parses a whole path file. On success replaces out; on failure leaves out untouched and
-// describes the first problem found in error (one line, without the file name).
-bool ParsePath(const std::string& text, SnapshotMap& out, std::string& error);
+// Parses a whole path file. On success replaces out, and sets notice (when given) to a line
+// naming keys that repeated a frame, or to "" when none did; on failure leaves out untouched
+// and describes the first problem found in error (one line, without the file name).
+bool ParsePath(const std::string& text, SnapshotMap& out, std::string& error,
+               std::string* notice = nullptr);
 
 // A frame key as the standard integer conversion reads it: leading white space, an optional
 // sign, at least one decimal digit, anything after the digits ignored; false when there is no

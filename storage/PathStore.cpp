@@ -57,7 +57,8 @@ PathReadResult ReadPathFile(const fs::path& file, SnapshotMap& out) {
     std::string text;
     std::string problem;
     SnapshotMap loaded;
-    if (!ReadWholeFile(file, text, problem) || !ParsePath(text, loaded, problem)) {
+    std::string notice;
+    if (!ReadWholeFile(file, text, problem) || !ParsePath(text, loaded, problem, &notice)) {
         result.message = "Could not load " + file.string() + ": " + problem;
         return result;
     }
@@ -67,6 +68,8 @@ PathReadResult ReadPathFile(const fs::path& file, SnapshotMap& out) {
     }
     out = std::move(loaded);
     result.status = PathReadStatus::Loaded;
+    if (!notice.empty())
+        result.message = "Loaded " + file.string() + ": " + notice;
     return result;
 }
 

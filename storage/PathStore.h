@@ -25,7 +25,9 @@ enum class PathReadStatus {
 
 struct PathReadResult {
     PathReadStatus status = PathReadStatus::NotFound;
-    std::string message; // the console line for NotFound and Refused
+    // The console line for NotFound and Refused; for Loaded, a line about keys that named one
+    // frame twice, or empty.
+    std::string message;
 };
 
 // Reads and validates the whole file; out is replaced only when it loads.

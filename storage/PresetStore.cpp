@@ -148,6 +148,8 @@ PresetResult PresetStore::Load(const std::string& name, SnapshotMap& out) {
     const PathReadResult result = ReadPathFile(folder / entry->filename, out);
     switch (result.status) {
     case PathReadStatus::Loaded:
+        if (!result.message.empty())
+            log(result.message);
         return PresetResult::Done;
     case PathReadStatus::NotFound:
         return PresetResult::NotFound;

@@ -177,17 +177,36 @@ TEST(PathFormatRefusal, MalformedDocumentsAndKeys) {
         ExpectRefused(text, error);
 }
 
-TEST(PathFormatRefusal, TwoKeysNamingOneFrameAreNeitherDroppedNorMerged) {
+// Keys in byte order: the later one's waypoint is kept, the earlier one's is reported.
+TEST(PathFormatReading, OfTwoKeysNamingOneFrameTheLaterWinsAndIsReported) {
     const std::pair<const char*, const char*> rows[] = {
         {"100", "100.0"}, {"07", "7"}, {" 5", "+5"}, {"-0", "0"}, {"-1", "-1x"}, {"2", "2 "}};
     for (const auto& [first, second] : rows) {
+        SCOPED_TRACE(first);
         const std::string text = std::string(R"({")") + first + R"(": )" + MinimalSnapshot("1") +
                                  R"(, ")" + second + R"(": )" + MinimalSnapshot("2") + "}";
         int frame = 0;
         ASSERT_TRUE(ParseFrameKey(first, frame));
-        ExpectRefused(text, std::string(R"(keys ")") + first + R"(" and ")" + second +
-                                R"(" both name frame )" + std::to_string(frame));
+        SnapshotMap read;
+        std::string error, notice;
+        ASSERT_TRUE(ParsePath(text, read, error, &notice)) << error;
+        ASSERT_EQ(read.size(), 1u);
+        EXPECT_EQ(read.at(frame).frame, 2) << "the later key's waypoint";
+        EXPECT_EQ(notice, std::string(R"(keys ")") + first + R"(" and ")" + second +
+                              R"(" both name frame )" + std::to_string(frame) + R"(; kept ")" +
+                              second + R"(")");
     }
+    std::string error, notice = "stale";
+    SnapshotMap read;
+    ASSERT_TRUE(ParsePath(R"({"1": )" + MinimalSnapshot("1") + R"(, "01": )" +
+                              MinimalSnapshot("1") + R"(, "2": )" + MinimalSnapshot("2") +
+                              R"(, "02": )" + MinimalSnapshot("2") + "}",
+                          read, error, &notice));
+    EXPECT_EQ(read.size(), 2u);
+    EXPECT_EQ(notice, R"(keys "01" and "1" both name frame 1; kept "1")"
+                      " (and 1 more frames keyed twice)");
+    ASSERT_TRUE(ParsePath(OneSnapshot("3"), read, error, &notice));
+    EXPECT_EQ(notice, "");
 }
 
 TEST(PathFormatRefusal, BadMembersOfTheSecondSnapshot) {
