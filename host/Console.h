@@ -13,6 +13,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "corvane/wrappers/CVarManagerWrapper.h"
@@ -46,8 +47,11 @@ public:
     void RegisterNotifier(const std::string& name, CommandHandler handler,
                           const std::string& description, unsigned char permissions);
     // A command of the host itself; it survives ForgetPlugin.
-    void RegisterHostCommand(const std::string& name, CommandHandler handler);
+    void RegisterHostCommand(const std::string& name, CommandHandler handler,
+                             const std::string& description);
     bool HasCommand(const std::string& name) const;
+    // Every command's name and description, in name order.
+    std::vector<std::pair<std::string, std::string>> CommandDescriptions() const;
     // The permission byte given at registration, or -1 for no such plugin command.
     int CommandPermissions(const std::string& name) const;
 

@@ -14,7 +14,8 @@
 // variable and command of the plugin is released before its module is closed.
 //
 // The host command "togglemenu NAME" opens and closes the plugin's window when NAME is its
-// menu name (WindowOpened / WindowClosed); other names log "Unknown menu: NAME".
+// menu name (WindowOpened / WindowClosed); other names log "Unknown menu: NAME". The host's
+// help commands are those of host/ConsoleHelp.h.
 
 #include <cstdint>
 #include <filesystem>

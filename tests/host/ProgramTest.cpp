@@ -93,4 +93,22 @@ TEST_F(ProgramTest, CommandLineMistakesExitWithStatusTwo) {
     }
 }
 
+TEST_F(ProgramTest, HelpListsEveryCommandAndCvarlistEveryVariableInNameOrder) {
+    EXPECT_EQ(Run("probe_int 7\nhelp\ncvarlist\n"), 0) << err;
+    EXPECT_EQ(out, "probe loaded\n"
+                   "probe_int: 5 -> 7\n"
+                   "probe_int again\n"
+                   "cvarlist - List every variable with its value\n"
+                   "help - List every command, or describe one command or variable: help [NAME]\n"
+                   "probe_echo - probe_echo\n"
+                   "probe_recurse - probe_recurse\n"
+                   "probe_state - probe_state\n"
+                   "probe_throw - probe_throw\n"
+                   "togglemenu - Open or close a plugin's window: togglemenu NAME\n"
+                   "probe_fail = \n"
+                   "probe_follow = 0\n"
+                   "probe_int = 7\n"
+                   "probe unloaded\n");
+}
+
 } // namespace
