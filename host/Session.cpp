@@ -132,7 +132,7 @@ void Session::SaveConfig() {
         if (variable->Spec().saveToConfig)
             entries[variable->Name()] = variable->Value();
     }
-    WriteConfigFile(ConfigFilePath(DataFolder()), entries, guard.Errors());
+    configSaved = WriteConfigFile(ConfigFilePath(DataFolder()), entries, guard.Errors());
 }
 
 // --- The plugin's window -----------------------------------------------------------------------

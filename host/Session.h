@@ -56,6 +56,9 @@ public:
     LoadResult LoadRecord(const Plugin::PluginRecord* record);
     void Unload();
     bool PluginLoaded() const { return record != nullptr; }
+    // False when the last unload could not write the configuration file (reported on the
+    // error stream).
+    bool ConfigSaved() const { return configSaved; }
     Plugin::CorvanePlugin* LoadedPlugin() const { return plugin; }
     Plugin::PluginWindow* LoadedWindow() const { return window; }
 
@@ -88,6 +91,7 @@ private:
     std::string menuName;
     bool windowOpen = false;
     ConfigEntries storedConfig;
+    bool configSaved = true;
 };
 
 } // namespace Corvane::Host

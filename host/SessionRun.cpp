@@ -35,6 +35,8 @@ int RunSession(const SessionRun& run) {
     session.Unload();
     if (status == 0 && session.GetGuard().FaultCount() > faultsBefore)
         status = 3;
+    if (status == 0 && !session.ConfigSaved())
+        status = 2;
     return status;
 }
 

@@ -18,7 +18,8 @@ struct SessionRun {
     Console::LogSink log;
 };
 
-// Runs the session and returns corvane-sim's exit status (0, 1, 2 or 3).
+// Runs the session and returns corvane-sim's exit status (0, 1, 2 or 3). A configuration
+// file that cannot be written at the end turns a success into 2.
 int RunSession(const SessionRun& run);
 
 } // namespace Corvane::Host

@@ -93,6 +93,23 @@ TEST_F(ProgramTest, CommandLineMistakesExitWithStatusTwo) {
     }
 }
 
+TEST_F(ProgramTest, AConfigurationFileThatCannotBeWrittenIsOneLineAndAFailure) {
+    const std::filesystem::path config = folder / "data" / "config.cfg";
+    std::filesystem::create_directories(config); // a folder where the file should go
+    const std::string line =
+        "corvane-sim: cannot write the configuration file " + config.string() + ": ";
+    const std::pair<const char*, int> runs[] = {
+        {"probe_echo x\n", 2},
+        {"probe_echo x\n@expect y\n", 1}, // the first failure names the status
+    };
+    for (const auto& [script, status] : runs) {
+        EXPECT_EQ(Run(script), status) << script;
+        const size_t at = err.find(line);
+        ASSERT_NE(at, std::string::npos) << err;
+        EXPECT_EQ(err.find('\n', at), err.size() - 1) << err; // the line ends the output
+    }
+}
+
 TEST_F(ProgramTest, HelpListsEveryCommandAndCvarlistEveryVariableInNameOrder) {
     EXPECT_EQ(Run("probe_int 7\nhelp\ncvarlist\n"), 0) << err;
     EXPECT_EQ(out, "probe loaded\n"
