@@ -9,6 +9,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "host/CommandLine.h"
 #include "host/DataFolder.h"
 #include "host/PluginModule.h"
 #include "host/SessionRun.h"
@@ -17,12 +18,23 @@ namespace Corvane::Host {
 
 namespace {
 
+// An option that sets one of the plugin's variables, with that variable's range.
+struct VariableOption {
+    const char* option;
+    const char* variable;
+    int low;
+    int high;
+};
+
+constexpr VariableOption kVariableOptions[] = {
+    {"--location-mode", "dolly_interpmode_location", 0, 7},
+    {"--rotation-mode", "dolly_interpmode_rotation", 0, 7},
+    {"--chaikin", "dolly_chaikin_degree", 0, 20},
+};
+
 struct SampleOptions {
     std::filesystem::path path;
-    std::string locationMode;
-    std::string rotationMode;
-    std::string chaikin;
-    bool speedNorm = false;
+    std::string settings; // console lines setting the variables
     std::filesystem::path csv;
 };
 
@@ -51,37 +63,44 @@ bool IsWholeNumber(const std::string& text) {
     return text.size() < 10;
 }
 
-bool ReadSampleOptions(const std::vector<std::string>& arguments, SampleOptions& options,
+// The console line that sets the option's variable to text; false when text is not a whole
+// number in the variable's range.
+bool VariableSetting(const VariableOption& number, const std::string& text, std::string& line,
+                     std::string& problem) {
+    int value = 0;
+    if (!ReadWholeNumber(text, number.low, number.high, value)) {
+        problem = std::string(number.option) + " takes a whole number from " +
+                  std::to_string(number.low) + " to " + std::to_string(number.high) + ", not " +
+                  text;
+        return false;
+    }
+    line = std::string(number.variable) + " " + std::to_string(value) + "\n";
+    return true;
+}
+
+bool ReadSampleOptions(const std::vector<std::string>& arguments, SampleOptions& sample,
                        std::string& problem) {
-    if (arguments.size() < 2) {
+    if (arguments.size() < 2 || LooksLikeOption(arguments[1])) {
         problem = "missing PATH.json";
         return false;
     }
-    options.path = arguments[1];
-    for (size_t i = 2; i < arguments.size(); ++i) {
-        const std::string& name = arguments[i];
-        if (name == "--speed-norm") {
-            options.speedNorm = true;
-            continue;
-        }
-        if (i + 1 >= arguments.size()) {
-            problem = "missing value after " + name;
+    sample.path = arguments[1];
+    std::vector<OptionSpec> table = {{"--speed-norm", false}, {"--csv"}};
+    for (const VariableOption& number : kVariableOptions)
+        table.push_back({number.option});
+    Options options;
+    if (!ReadOptions(arguments, 2, table, options, problem))
+        return false;
+    for (const VariableOption& number : kVariableOptions) {
+        std::string line;
+        if (options.Has(number.option) &&
+            !VariableSetting(number, options.Value(number.option), line, problem))
             return false;
-        }
-        const std::string& value = arguments[++i];
-        std::string* numeric = name == "--location-mode"   ? &options.locationMode
-                               : name == "--rotation-mode" ? &options.rotationMode
-                               : name == "--chaikin"       ? &options.chaikin
-                                                           : nullptr;
-        if (name == "--csv") {
-            options.csv = value;
-        } else if (numeric && IsWholeNumber(value)) {
-            *numeric = value;
-        } else {
-            problem = numeric ? "not a whole number: " + value : "unknown option " + name;
-            return false;
-        }
+        sample.settings += line;
     }
+    if (options.Has("--speed-norm"))
+        sample.settings += "dolly_speed_norm 1\n";
+    sample.csv = options.Value("--csv");
     return true;
 }
 
@@ -128,14 +147,7 @@ std::string Quoted(const std::filesystem::path& file) {
 std::string SampleScript(const SampleOptions& options, const PathSpan& span) {
     std::ostringstream script;
     script << "@replay fps=" << FrameRateOf(span) << "\n@flycam\n";
-    if (!options.locationMode.empty())
-        script << "dolly_interpmode_location " << options.locationMode << '\n';
-    if (!options.rotationMode.empty())
-        script << "dolly_interpmode_rotation " << options.rotationMode << '\n';
-    if (!options.chaikin.empty())
-        script << "dolly_chaikin_degree " << options.chaikin << '\n';
-    if (options.speedNorm)
-        script << "dolly_speed_norm 1\n";
+    script << options.settings;
     script << "dolly_path_load " << Quoted(std::filesystem::absolute(options.path)) << '\n';
     // The first waypoint's frame is played while paused, so that frame itself is sampled;
     // then every later frame up to the last waypoint's.

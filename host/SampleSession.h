@@ -8,6 +8,10 @@
 // to standard output with the plugin's console lines on standard error. The replay runs at
 // the path's own frame rate (frames over seconds between its first and last waypoints,
 // rounded; 30 when that says nothing).
+//
+// Modes are whole numbers from 0 to 7 and the Chaikin degree from 0 to 20, the ranges of the
+// plugin's variables they set; any other value, an unknown option or a missing value is one
+// line on standard error and exit status 2.
 
 #include <string>
 #include <vector>

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "host/DataFolder.h"
 #include "tests/host/ProbePlugin.h"
 
@@ -68,29 +70,58 @@ TEST_F(ProgramTest, ExitStatusNamesHowTheRunEnded) {
     EXPECT_EQ(out, "probe loaded\nprobe unloaded\n"); // the session still ends cleanly
 }
 
-TEST_F(ProgramTest, CommandLineMistakesExitWithStatusTwo) {
+TEST_F(ProgramTest, CommandLineMistakesAreOneLineAndExitWithStatusTwo) {
     const std::string script = scriptFile.string();
     std::ofstream(script) << "\n";
-    const std::pair<std::vector<std::string>, const char*> mistakes[] = {
-        {{}, "usage:"},
-        {{"walk"}, "unknown command walk"},
-        {{"run"}, "usage:"},
-        {{"run", script, "--data"}, "usage:"},
-        {{"run", script, "--colour", "red"}, "usage:"},
-        {{"run", (folder / "missing.script").string()}, "cannot read the script"},
+    const std::pair<std::vector<std::string>, std::string> mistakes[] = {
+        {{}, "corvane-sim: missing command"},
+        {{"walk"}, "corvane-sim: unknown command walk"},
+        {{"run"}, "corvane-sim run: missing SCRIPT"},
+        {{"run", "--echo"}, "corvane-sim run: missing SCRIPT"},
+        {{"run", script, "--data"}, "corvane-sim run: missing value after --data"},
+        {{"run", script, "--data", "--plugin", kProbeModule},
+         "corvane-sim run: missing value after --data"},
+        {{"run", script, "--colour", "red"}, "corvane-sim run: unknown option --colour"},
+        {{"run", script, "--bogus"}, "corvane-sim run: unknown option --bogus"},
+        {{"run", script, "extra"}, "corvane-sim run: unexpected argument extra"},
+        {{"run", script, "--data", script},
+         "corvane-sim run: data folder: " + script + " is not a folder"},
+        {{"run", script, "--data", script + "/below"},
+         "corvane-sim run: data folder: cannot create the folder " + script + "/below: "},
+        {{"run", (folder / "missing.script").string()}, "corvane-sim run: cannot read the script"},
         {{"run", script, "--plugin", kProbeModule, "--track", "/nonexistent/t.csv"},
-         "cannot write the track file"},
+         "corvane-sim: cannot write the track file"},
         {{"run", script, "--plugin", "/nonexistent/plugin.so"},
-         "plugin refused: cannot load /nonexistent/plugin.so: "},
+         "corvane-sim: plugin refused: cannot load /nonexistent/plugin.so: "},
         {{"run", script, "--plugin", kNoRecordModule},
-         "it exports no plugin record named \"exports\""},
-        {{"demo", "--out"}, "usage:"},
+         "corvane-sim: plugin refused: cannot load " + kNoRecordModule +
+             ": it exports no plugin record named \"exports\""},
+        {{"demo", "--out"}, "corvane-sim demo: missing value after --out"},
+        {{"demo", "--out", script},
+         "corvane-sim demo: data folder: " + script + " is not a folder"},
+        {{"sample"}, "corvane-sim sample: missing PATH.json"},
+        {{"sample", "p.json", "--bogus"}, "corvane-sim sample: unknown option --bogus"},
+        {{"sample", "p.json", "--csv"}, "corvane-sim sample: missing value after --csv"},
+        {{"sample", "p.json", "--speed-norm", "on"}, "corvane-sim sample: unexpected argument on"},
+        {{"sample", "p.json", "--location-mode", "8"},
+         "corvane-sim sample: --location-mode takes a whole number from 0 to 7, not 8"},
+        {{"sample", "p.json", "--rotation-mode", "-1"},
+         "corvane-sim sample: --rotation-mode takes a whole number from 0 to 7, not -1"},
+        {{"sample", "p.json", "--location-mode", "2.5"},
+         "corvane-sim sample: --location-mode takes a whole number from 0 to 7, not 2.5"},
+        {{"sample", "p.json", "--chaikin", "21"},
+         "corvane-sim sample: --chaikin takes a whole number from 0 to 20, not 21"},
+        {{"sample", "p.json", "--chaikin", "99999999999"},
+         "corvane-sim sample: --chaikin takes a whole number from 0 to 20, not 99999999999"},
     };
     for (const auto& [arguments, error] : mistakes) {
         EXPECT_EQ(RunCaptured(arguments), 2) << testing::PrintToString(arguments);
         EXPECT_EQ(out, "");
-        EXPECT_NE(err.find(error), std::string::npos) << err;
+        EXPECT_EQ(err.find(error), 0u) << err;
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
     }
+    EXPECT_EQ(RunCaptured({"--help"}), 0);
+    EXPECT_EQ(out.find("usage: corvane-sim run SCRIPT"), 0u) << out;
 }
 
 TEST_F(ProgramTest, AConfigurationFileThatCannotBeWrittenIsOneLineAndAFailure) {
