@@ -98,6 +98,11 @@ void Console::Log(const std::string& text) {
         sink(text);
 }
 
+void Console::Echo(const std::string& line) {
+    if (sink)
+        sink("] " + line);
+}
+
 void Console::ForgetPlugin() {
     variables.clear();
     for (auto it = commands.begin(); it != commands.end();) {

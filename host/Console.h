@@ -6,7 +6,8 @@
 // it (further words are ignored); a variable's name alone logs "NAME = VALUE"; any other
 // name logs "Unknown command: NAME". Commands are looked up before variables. Names are
 // case-sensitive. Every logged line, the console's own answers included, goes to the log
-// sink (standard output in corvane-sim) exactly as given.
+// sink (standard output in corvane-sim) exactly as given. An echoed input line goes to the
+// sink too, as "] LINE", but is not a logged line: LastLine and LineCount ignore it.
 
 #include <cstdint>
 #include <functional>
@@ -58,6 +59,8 @@ public:
     // --- Input and log ----------------------------------------------------------------------
     void Execute(const std::string& line);
     void Log(const std::string& text);
+    // Shows an input line the way a game console does before running it.
+    void Echo(const std::string& line);
     // The last logged line; empty before the first.
     const std::string& LastLine() const { return lastLine; }
     long LineCount() const { return lineCount; }

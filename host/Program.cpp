@@ -16,7 +16,7 @@ namespace Corvane::Host {
 namespace {
 
 constexpr const char* kUsage = "usage: corvane-sim run SCRIPT [--data DIR] [--plugin PATH] "
-                               "[--track FILE.csv]\n"
+                               "[--track FILE.csv] [--echo]\n"
                                "       corvane-sim demo [--out DIR]\n"
                                "       corvane-sim sample PATH.json [--location-mode N] "
                                "[--rotation-mode M] [--chaikin D] [--speed-norm] [--csv OUT]\n";
@@ -45,7 +45,8 @@ int RunCommand(const std::vector<std::string>& arguments) {
         return Refuse("run", "missing SCRIPT");
     Options options;
     std::string problem;
-    if (!ReadOptions(arguments, 2, {{"--data"}, {"--plugin"}, {"--track"}}, options, problem))
+    if (!ReadOptions(arguments, 2, {{"--data"}, {"--plugin"}, {"--track"}, {"--echo", false}},
+                     options, problem))
         return Refuse("run", problem);
     SessionRun run;
     const std::filesystem::path scriptPath = arguments[1];
@@ -59,6 +60,7 @@ int RunCommand(const std::vector<std::string>& arguments) {
     run.plugin = options.Has("--plugin") ? std::filesystem::path(options.Value("--plugin"))
                                          : DefaultPluginPath();
     run.track = options.Value("--track");
+    run.echo = options.Has("--echo");
     return RunSession(run);
 }
 
@@ -86,6 +88,7 @@ int DemoCommand(const std::vector<std::string>& arguments) {
     run.scriptName = "demo";
     run.script = DemoScript();
     run.plugin = DefaultPluginPath();
+    run.echo = true;
     run.dataFolder = options.Value("--out");
     if (run.dataFolder.empty()) {
         run.dataFolder = MakeTemporaryFolder("corvane-demo");

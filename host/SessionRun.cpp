@@ -29,6 +29,7 @@ int RunSession(const SessionRun& run) {
     } else {
         ScriptRunner runner(session, run.scriptName);
         runner.SetTrack(track.get());
+        runner.SetEcho(run.echo);
         status = runner.Run(run.script);
     }
     const int faultsBefore = session.GetGuard().FaultCount();

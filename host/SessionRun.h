@@ -16,6 +16,8 @@ struct SessionRun {
     std::filesystem::path track;
     // Where the plugin's console lines go; empty: standard output.
     Console::LogSink log;
+    // Show every console line of the script as "] LINE" before it runs.
+    bool echo = false;
 };
 
 // Runs the session and returns corvane-sim's exit status (0, 1, 2 or 3). A configuration

@@ -141,6 +141,26 @@ TEST_F(ProgramTest, AConfigurationFileThatCannotBeWrittenIsOneLineAndAFailure) {
     }
 }
 
+TEST_F(ProgramTest, EchoShowsEachConsoleLineBeforeItsAnswerWithoutChangingTheLastLine) {
+    const std::string script = "probe_echo a\n"
+                               "  probe_follow 1\n" // answers nothing
+                               "@expect probe_echo|a\n"
+                               "# a comment\n"
+                               "@pose\n"
+                               "nothing_here\n";
+    EXPECT_EQ(Run(script, {"--echo"}), 0) << err;
+    EXPECT_EQ(out, "probe loaded\n"
+                   "] probe_echo a\n"
+                   "probe_echo|a\n"
+                   "] probe_follow 1\n"
+                   "pose 0.000 0.000 0.000 0 0 0 90.000\n"
+                   "] nothing_here\n"
+                   "Unknown command: nothing_here\n"
+                   "probe unloaded\n");
+    EXPECT_EQ(Run(script), 0);
+    EXPECT_EQ(out.find("] "), std::string::npos) << out;
+}
+
 TEST_F(ProgramTest, HelpListsEveryCommandAndCvarlistEveryVariableInNameOrder) {
     EXPECT_EQ(Run("probe_int 7\nhelp\ncvarlist\n"), 0) << err;
     EXPECT_EQ(out, "probe loaded\n"
