@@ -3,13 +3,16 @@
 #include <iostream>
 #include <memory>
 
-#include "host/ScriptRunner.h"
 #include "host/Session.h"
 #include "host/TrackWriter.h"
 
 namespace Corvane::Host {
 
 int RunSession(const SessionRun& run) {
+    return RunSession(run, [&run](ScriptRunner& runner) { return runner.Run(run.script); });
+}
+
+int RunSession(const SessionRun& run, const SessionBody& body) {
     std::unique_ptr<TrackWriter> track;
     if (!run.track.empty()) {
         track = std::make_unique<TrackWriter>(run.track);
@@ -30,7 +33,7 @@ int RunSession(const SessionRun& run) {
         ScriptRunner runner(session, run.scriptName);
         runner.SetTrack(track.get());
         runner.SetEcho(run.echo);
-        status = runner.Run(run.script);
+        status = body(runner);
     }
     const int faultsBefore = session.GetGuard().FaultCount();
     session.Unload();

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 #include "host/DataFolder.h"
 #include "tests/host/ProbePlugin.h"
@@ -14,6 +15,7 @@ namespace {
 
 const std::string kProbeModule = CORVANE_PROBE_MODULE;
 const std::string kNoRecordModule = CORVANE_NO_RECORD_MODULE;
+const std::string kPluginModule = QUORVEL_PLUGIN_MODULE;
 
 class ProgramTest : public testing::Test {
 protected:
@@ -177,6 +179,65 @@ TEST_F(ProgramTest, HelpListsEveryCommandAndCvarlistEveryVariableInNameOrder) {
                    "probe_follow = 0\n"
                    "probe_int = 7\n"
                    "probe unloaded\n");
+}
+
+// sample against the plugin itself: it must take and refuse what the plugin's console does.
+class SampleProgramTest : public ProgramTest {
+protected:
+    // What the console logs for dolly_path_load on the file.
+    std::string ConsoleLoadLine(const std::filesystem::path& file) {
+        std::ofstream(scriptFile) << "dolly_path_load \"" << file.string() << "\"\n";
+        RunCaptured({"run", scriptFile.string(), "--data", (folder / "data").string(), "--plugin",
+                     kPluginModule});
+        return out;
+    }
+    int Sample(const std::filesystem::path& file, std::vector<std::string> extra = {}) {
+        std::vector<std::string> arguments = {"sample", file.string(), "--plugin", kPluginModule};
+        arguments.insert(arguments.end(), extra.begin(), extra.end());
+        return RunCaptured(arguments);
+    }
+};
+
+// One waypoint object at frame F, x = X, time T (seconds).
+std::string Waypoint(int frame, float x, float time) {
+    std::ostringstream text;
+    text << "{\"frame\": " << frame << ", \"timestamp\": " << time
+         << ", \"FOV\": 90, \"weight\": 1, \"location\": {\"x\": " << x
+         << ", \"y\": 0, \"z\": 0}, \"rotation\": {\"pitch\": 0, \"yaw\": 0, \"roll\": 0}}";
+    return text.str();
+}
+
+TEST_F(SampleProgramTest, RefusesAFileWithTheLineTheConsoleLogsForIt) {
+    const std::pair<const char*, std::string> files[] = {
+        {"broken.json", "{\n  \"0\": {\"frame\": 0,\n  \"timestamp\": 0.0 x\n}\n"},
+        {"badkey.json", "{\"frame\": " + Waypoint(0, 0, 0) + "}"},
+        {"missing.json", "{\"0\": {\"frame\": 0}}"},
+        {"absent.json", ""}, // not written
+    };
+    for (const auto& [name, text] : files) {
+        const std::filesystem::path file = folder / name;
+        if (!text.empty())
+            std::ofstream(file) << text;
+        const std::string console = ConsoleLoadLine(file);
+        ASSERT_NE(console, "") << name;
+        EXPECT_EQ(Sample(file), 2) << name;
+        EXPECT_EQ(err, "corvane-sim sample: " + console);
+        EXPECT_EQ(out, "");
+    }
+}
+
+TEST_F(SampleProgramTest, PlaysAPathThatStartsBeforeFrameZeroFromFrameZero) {
+    const std::filesystem::path file = folder / "early.json";
+    std::ofstream(file) << "{\"-30\": " << Waypoint(-30, 0, 0)
+                        << ", \"30\": " << Waypoint(30, 600, 2) << "}";
+    const std::filesystem::path csv = folder / "early.csv";
+    ASSERT_EQ(Sample(file, {"--location-mode", "0", "--csv", csv.string()}), 0) << err;
+    const std::string track = ReadText(csv);
+    // Frame 0 is halfway along the first segment; every later frame up to the last follows.
+    EXPECT_NE(track.find("\n1,0,0.033333,300.000000,0.000000,0.000000,0,0,0,90.000000\n"),
+              std::string::npos)
+        << track;
+    EXPECT_NE(track.find("\n30,29,1.000000,590.000000,"), std::string::npos) << track;
 }
 
 } // namespace
