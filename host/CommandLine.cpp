@@ -39,7 +39,8 @@ bool ReadOptions(const std::vector<std::string>& arguments, size_t first,
             options.Set(word, std::string());
             continue;
         }
-        if (i + 1 >= arguments.size() || LooksLikeOption(arguments[i + 1])) {
+        if (i + 1 >= arguments.size() || arguments[i + 1].empty() ||
+            LooksLikeOption(arguments[i + 1])) {
             problem = "missing value after " + word;
             return false;
         }

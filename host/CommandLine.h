@@ -2,8 +2,8 @@
 // Reading the options of a corvane-sim command.
 //
 // An option is "--name VALUE" or, for a flag, "--name" alone; a later one of the same name
-// wins. A value may not itself start with "--", so "--data --plugin x" is a missing value,
-// not a folder named "--plugin". Each problem is one line:
+// wins. A value may be neither empty nor start with "--", so "--data --plugin x" is a
+// missing value, not a folder named "--plugin". Each problem is one line:
 //   unknown option --NAME
 //   missing value after --NAME
 //   unexpected argument WORD        (a word that is not an option)

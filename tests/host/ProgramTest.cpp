@@ -83,6 +83,7 @@ TEST_F(ProgramTest, CommandLineMistakesAreOneLineAndExitWithStatusTwo) {
         {{"run", script, "--data"}, "corvane-sim run: missing value after --data"},
         {{"run", script, "--data", "--plugin", kProbeModule},
          "corvane-sim run: missing value after --data"},
+        {{"run", script, "--data", ""}, "corvane-sim run: missing value after --data"},
         {{"run", script, "--colour", "red"}, "corvane-sim run: unknown option --colour"},
         {{"run", script, "--bogus"}, "corvane-sim run: unknown option --bogus"},
         {{"run", script, "extra"}, "corvane-sim run: unexpected argument extra"},
