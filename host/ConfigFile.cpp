@@ -1,9 +1,33 @@
 #include "host/ConfigFile.h"
 
+#include <cerrno>
 #include <fstream>
 #include <system_error>
 
 namespace Corvane::Host {
+
+namespace {
+
+// Why the last file operation failed, as the system words it.
+std::string LastSystemError() {
+    return errno != 0 ? std::generic_category().message(errno) : "write error";
+}
+
+bool WriteEntries(const std::filesystem::path& file, const ConfigEntries& entries,
+                  std::string& problem) {
+    errno = 0;
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out << "# Console variables kept by the host between sessions.\n";
+    for (const auto& [name, value] : entries)
+        out << FormatConfigLine(name, value) << '\n';
+    out.flush();
+    if (out)
+        return true;
+    problem = LastSystemError();
+    return false;
+}
+
+} // namespace
 
 std::filesystem::path ConfigFilePath(const std::filesystem::path& dataFolder) {
     return dataFolder / "config.cfg";
@@ -74,26 +98,18 @@ bool WriteConfigFile(const std::filesystem::path& file, const ConfigEntries& ent
                      std::ostream& errors) {
     std::filesystem::path temporary = file;
     temporary += ".new";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << "# Console variables kept by the host between sessions.\n";
-        for (const auto& [name, value] : entries)
-            out << FormatConfigLine(name, value) << '\n';
-        out.flush();
-        if (!out) {
-            errors << "corvane-sim: cannot write " << temporary.string() << '\n';
-            return false;
-        }
-    }
+    std::string problem;
     std::error_code error;
-    std::filesystem::rename(temporary, file, error);
-    if (error) {
-        errors << "corvane-sim: cannot replace " << file.string() << ": " << error.message()
-               << '\n';
+    if (WriteEntries(temporary, entries, problem)) {
+        std::filesystem::rename(temporary, file, error);
+        if (!error)
+            return true;
+        problem = error.message();
         std::filesystem::remove(temporary, error);
-        return false;
     }
-    return true;
+    errors << "corvane-sim: cannot write the configuration file " << file.string() << ": "
+           << problem << '\n';
+    return false;
 }
 
 } // namespace Corvane::Host

@@ -35,12 +35,21 @@ void Console::RegisterNotifier(const std::string& name, CommandHandler handler,
     commands[name] = Command{std::move(handler), description, permissions, false};
 }
 
-void Console::RegisterHostCommand(const std::string& name, CommandHandler handler) {
-    commands[name] = Command{std::move(handler), std::string(), 0, true};
+void Console::RegisterHostCommand(const std::string& name, CommandHandler handler,
+                                  const std::string& description) {
+    commands[name] = Command{std::move(handler), description, 0, true};
 }
 
 bool Console::HasCommand(const std::string& name) const {
     return commands.count(name) != 0;
+}
+
+std::vector<std::pair<std::string, std::string>> Console::CommandDescriptions() const {
+    std::vector<std::pair<std::string, std::string>> list;
+    list.reserve(commands.size());
+    for (const auto& [name, command] : commands)
+        list.emplace_back(name, command.description);
+    return list;
 }
 
 int Console::CommandPermissions(const std::string& name) const {
@@ -87,6 +96,11 @@ void Console::Log(const std::string& text) {
     ++lineCount;
     if (sink)
         sink(text);
+}
+
+void Console::Echo(const std::string& line) {
+    if (sink)
+        sink("] " + line);
 }
 
 void Console::ForgetPlugin() {

@@ -6,13 +6,15 @@
 // it (further words are ignored); a variable's name alone logs "NAME = VALUE"; any other
 // name logs "Unknown command: NAME". Commands are looked up before variables. Names are
 // case-sensitive. Every logged line, the console's own answers included, goes to the log
-// sink (standard output in corvane-sim) exactly as given.
+// sink (standard output in corvane-sim) exactly as given. An echoed input line goes to the
+// sink too, as "] LINE", but is not a logged line: LastLine and LineCount ignore it.
 
 #include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "corvane/wrappers/CVarManagerWrapper.h"
@@ -46,14 +48,19 @@ public:
     void RegisterNotifier(const std::string& name, CommandHandler handler,
                           const std::string& description, unsigned char permissions);
     // A command of the host itself; it survives ForgetPlugin.
-    void RegisterHostCommand(const std::string& name, CommandHandler handler);
+    void RegisterHostCommand(const std::string& name, CommandHandler handler,
+                             const std::string& description);
     bool HasCommand(const std::string& name) const;
+    // Every command's name and description, in name order.
+    std::vector<std::pair<std::string, std::string>> CommandDescriptions() const;
     // The permission byte given at registration, or -1 for no such plugin command.
     int CommandPermissions(const std::string& name) const;
 
     // --- Input and log ----------------------------------------------------------------------
     void Execute(const std::string& line);
     void Log(const std::string& text);
+    // Shows an input line the way a game console does before running it.
+    void Echo(const std::string& line);
     // The last logged line; empty before the first.
     const std::string& LastLine() const { return lastLine; }
     long LineCount() const { return lineCount; }

@@ -15,6 +15,20 @@ std::filesystem::path DefaultDataFolder() {
     return std::filesystem::current_path() / "corvane-sim-data";
 }
 
+bool PrepareDataFolder(const std::filesystem::path& folder, std::string& problem) {
+    std::error_code error;
+    if (std::filesystem::exists(folder, error) && !std::filesystem::is_directory(folder, error)) {
+        problem = folder.string() + " is not a folder";
+        return false;
+    }
+    std::filesystem::create_directories(folder, error);
+    if (error) {
+        problem = "cannot create the folder " + folder.string() + ": " + error.message();
+        return false;
+    }
+    return true;
+}
+
 std::filesystem::path MakeTemporaryFolder(const std::string& prefix) {
     std::error_code error;
     std::filesystem::path base = std::filesystem::temp_directory_path(error);

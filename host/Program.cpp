@@ -2,14 +2,13 @@
 
 #include <fstream>
 #include <iostream>
-#include <map>
-#include <memory>
 #include <sstream>
 
+#include "host/CommandLine.h"
 #include "host/DataFolder.h"
 #include "host/DemoSession.h"
+#include "host/PluginModule.h"
 #include "host/SampleSession.h"
-#include "host/ScriptRunner.h"
 #include "host/SessionRun.h"
 
 namespace Corvane::Host {
@@ -17,59 +16,52 @@ namespace Corvane::Host {
 namespace {
 
 constexpr const char* kUsage = "usage: corvane-sim run SCRIPT [--data DIR] [--plugin PATH] "
-                               "[--track FILE.csv]\n"
+                               "[--track FILE.csv] [--echo]\n"
                                "       corvane-sim demo [--out DIR]\n"
                                "       corvane-sim sample PATH.json [--location-mode N] "
-                               "[--rotation-mode M] [--chaikin D] [--speed-norm] [--csv OUT]\n";
+                               "[--rotation-mode M] [--chaikin D] [--speed-norm] [--csv OUT]\n"
+                               "                          [--plugin PATH]\n";
 
-int Usage(const std::string& problem) {
-    if (!problem.empty())
-        std::cerr << "corvane-sim: " << problem << '\n';
-    std::cerr << kUsage;
+// One line naming what is wrong with the command line.
+int Refuse(const std::string& command, const std::string& problem) {
+    std::cerr << "corvane-sim" << (command.empty() ? "" : " " + command) << ": " << problem << '\n';
     return 2;
 }
 
-// Reads "--name value" pairs from arguments[first...]; false for anything else.
-bool ReadOptions(const std::vector<std::string>& arguments, size_t first,
-                 const std::vector<std::string>& allowed,
-                 std::map<std::string, std::string>& options) {
-    for (size_t i = first; i < arguments.size(); i += 2) {
-        bool known = false;
-        for (const std::string& name : allowed)
-            known = known || arguments[i] == name;
-        if (!known || i + 1 >= arguments.size())
-            return false;
-        options[arguments[i]] = arguments[i + 1];
-    }
-    return true;
+int Help() {
+    std::cout << kUsage;
+    return 0;
 }
 
-std::string Option(const std::map<std::string, std::string>& options, const std::string& name) {
-    const auto found = options.find(name);
-    return found == options.end() ? std::string() : found->second;
+bool ReadScript(const std::filesystem::path& file, std::string& script) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    script = text.str();
+    return static_cast<bool>(in);
 }
 
 int RunCommand(const std::vector<std::string>& arguments) {
-    std::map<std::string, std::string> options;
-    if (arguments.size() < 2 ||
-        !ReadOptions(arguments, 2, {"--data", "--plugin", "--track"}, options))
-        return Usage("");
+    if (arguments.size() < 2 || LooksLikeOption(arguments[1]))
+        return Refuse("run", "missing SCRIPT");
+    Options options;
+    std::string problem;
+    if (!ReadOptions(arguments, 2, {{"--data"}, {"--plugin"}, {"--track"}, {"--echo", false}},
+                     options, problem))
+        return Refuse("run", problem);
     SessionRun run;
     const std::filesystem::path scriptPath = arguments[1];
-    std::ifstream in(scriptPath, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (!in) {
-        std::cerr << "corvane-sim: cannot read the script " << scriptPath.string() << '\n';
-        return 2;
-    }
+    if (!ReadScript(scriptPath, run.script))
+        return Refuse("run", "cannot read the script " + scriptPath.string());
     run.scriptName = scriptPath.filename().string();
-    run.script = text.str();
-    run.dataFolder = Option(options, "--data");
-    run.plugin = Option(options, "--plugin");
-    if (run.plugin.empty())
-        run.plugin = DefaultPluginPath();
-    run.track = Option(options, "--track");
+    run.dataFolder = options.Has("--data") ? std::filesystem::path(options.Value("--data"))
+                                           : DefaultDataFolder();
+    if (!PrepareDataFolder(run.dataFolder, problem))
+        return Refuse("run", "data folder: " + problem);
+    run.plugin = options.Has("--plugin") ? std::filesystem::path(options.Value("--plugin"))
+                                         : DefaultPluginPath();
+    run.track = options.Value("--track");
+    run.echo = options.Has("--echo");
     return RunSession(run);
 }
 
@@ -81,7 +73,7 @@ bool WriteDemoFiles(const std::filesystem::path& dataFolder) {
         std::ofstream out(file, std::ios::binary | std::ios::trunc);
         out << contents;
         if (!out) {
-            std::cerr << "corvane-sim: cannot write " << file.string() << '\n';
+            std::cerr << "corvane-sim demo: cannot write " << file.string() << '\n';
             return false;
         }
     }
@@ -89,20 +81,22 @@ bool WriteDemoFiles(const std::filesystem::path& dataFolder) {
 }
 
 int DemoCommand(const std::vector<std::string>& arguments) {
-    std::map<std::string, std::string> options;
-    if (!ReadOptions(arguments, 1, {"--out"}, options))
-        return Usage("");
+    Options options;
+    std::string problem;
+    if (!ReadOptions(arguments, 1, {{"--out"}}, options, problem))
+        return Refuse("demo", problem);
     SessionRun run;
     run.scriptName = "demo";
     run.script = DemoScript();
     run.plugin = DefaultPluginPath();
-    run.dataFolder = Option(options, "--out");
+    run.echo = true;
+    run.dataFolder = options.Value("--out");
     if (run.dataFolder.empty()) {
         run.dataFolder = MakeTemporaryFolder("corvane-demo");
-        if (run.dataFolder.empty()) {
-            std::cerr << "corvane-sim: cannot make a temporary data folder\n";
-            return 2;
-        }
+        if (run.dataFolder.empty())
+            return Refuse("demo", "cannot make a temporary data folder");
+    } else if (!PrepareDataFolder(run.dataFolder, problem)) {
+        return Refuse("demo", "data folder: " + problem);
     }
     if (!WriteDemoFiles(run.dataFolder))
         return 2;
@@ -115,15 +109,19 @@ int DemoCommand(const std::vector<std::string>& arguments) {
 } // namespace
 
 int RunProgram(const std::vector<std::string>& arguments) {
+    const std::string hint = " (corvane-sim --help lists the commands)";
     if (arguments.empty())
-        return Usage("");
-    if (arguments[0] == "run")
+        return Refuse("", "missing command" + hint);
+    const std::string& command = arguments[0];
+    if (command == "--help")
+        return Help();
+    if (command == "run")
         return RunCommand(arguments);
-    if (arguments[0] == "demo")
+    if (command == "demo")
         return DemoCommand(arguments);
-    if (arguments[0] == "sample")
+    if (command == "sample")
         return SampleCommand(arguments);
-    return Usage("unknown command " + arguments[0]);
+    return Refuse("", "unknown command " + command + hint);
 }
 
 } // namespace Corvane::Host

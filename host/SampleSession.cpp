@@ -1,37 +1,42 @@
 #include "host/SampleSession.h"
 
-#include <cmath>
-#include <fstream>
+#include <algorithm>
 #include <iostream>
-#include <limits>
-#include <map>
 #include <sstream>
 
-#include <nlohmann/json.hpp>
-
+#include "host/CommandLine.h"
 #include "host/DataFolder.h"
+#include "host/PathSpan.h"
 #include "host/PluginModule.h"
 #include "host/SessionRun.h"
+#include "host/TrackWriter.h"
 
 namespace Corvane::Host {
 
 namespace {
 
-struct SampleOptions {
-    std::filesystem::path path;
-    std::string locationMode;
-    std::string rotationMode;
-    std::string chaikin;
-    bool speedNorm = false;
-    std::filesystem::path csv;
+// An option that sets one of the plugin's variables, with that variable's range.
+struct VariableOption {
+    const char* option;
+    const char* variable;
+    int low;
+    int high;
 };
 
-// What the host needs to know of the path to play it: its first and last waypoints.
-struct PathSpan {
-    long long firstFrame = 0;
-    long long lastFrame = 0;
-    double firstTime = 0.0;
-    double lastTime = 0.0;
+constexpr VariableOption kVariableOptions[] = {
+    {"--location-mode", "dolly_interpmode_location", 0, 7},
+    {"--rotation-mode", "dolly_interpmode_rotation", 0, 7},
+    {"--chaikin", "dolly_chaikin_degree", 0, 20},
+};
+
+// More frames than this are not played, whatever the plugin accepts.
+constexpr long long kMaxFrames = 1000000;
+
+struct SampleOptions {
+    std::filesystem::path path;
+    std::string settings; // console lines setting the variables
+    std::filesystem::path csv;
+    std::filesystem::path plugin;
 };
 
 int Refuse(const std::string& problem) {
@@ -39,85 +44,47 @@ int Refuse(const std::string& problem) {
     return 2;
 }
 
-bool IsWholeNumber(const std::string& text) {
-    if (text.empty())
+// The console line that sets the option's variable to text; false when text is not a whole
+// number in the variable's range.
+bool VariableSetting(const VariableOption& number, const std::string& text, std::string& line,
+                     std::string& problem) {
+    int value = 0;
+    if (!ReadWholeNumber(text, number.low, number.high, value)) {
+        problem = std::string(number.option) + " takes a whole number from " +
+                  std::to_string(number.low) + " to " + std::to_string(number.high) + ", not " +
+                  text;
         return false;
-    size_t i = text[0] == '-' ? 1 : 0;
-    if (i == text.size())
-        return false;
-    for (; i < text.size(); ++i)
-        if (text[i] < '0' || text[i] > '9')
-            return false;
-    return text.size() < 10;
+    }
+    line = std::string(number.variable) + " " + std::to_string(value) + "\n";
+    return true;
 }
 
-bool ReadSampleOptions(const std::vector<std::string>& arguments, SampleOptions& options,
+bool ReadSampleOptions(const std::vector<std::string>& arguments, SampleOptions& sample,
                        std::string& problem) {
-    if (arguments.size() < 2) {
+    if (arguments.size() < 2 || LooksLikeOption(arguments[1])) {
         problem = "missing PATH.json";
         return false;
     }
-    options.path = arguments[1];
-    for (size_t i = 2; i < arguments.size(); ++i) {
-        const std::string& name = arguments[i];
-        if (name == "--speed-norm") {
-            options.speedNorm = true;
-            continue;
-        }
-        if (i + 1 >= arguments.size()) {
-            problem = "missing value after " + name;
-            return false;
-        }
-        const std::string& value = arguments[++i];
-        std::string* numeric = name == "--location-mode"   ? &options.locationMode
-                               : name == "--rotation-mode" ? &options.rotationMode
-                               : name == "--chaikin"       ? &options.chaikin
-                                                           : nullptr;
-        if (name == "--csv") {
-            options.csv = value;
-        } else if (numeric && IsWholeNumber(value)) {
-            *numeric = value;
-        } else {
-            problem = numeric ? "not a whole number: " + value : "unknown option " + name;
-            return false;
-        }
-    }
-    return true;
-}
-
-// The frames and times of the first and last waypoints, read from the file's keys.
-bool ReadPathSpan(const std::filesystem::path& file, PathSpan& span, std::string& problem) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        problem = "cannot read " + file.string();
+    sample.path = arguments[1];
+    std::vector<OptionSpec> table = {{"--speed-norm", false}, {"--csv"}, {"--plugin"}};
+    for (const VariableOption& number : kVariableOptions)
+        table.push_back({number.option});
+    Options options;
+    if (!ReadOptions(arguments, 2, table, options, problem))
         return false;
-    }
-    const nlohmann::json path = nlohmann::json::parse(in, nullptr, false);
-    if (!path.is_object() || path.empty()) {
-        problem = file.string() + " is not a path with waypoints";
-        return false;
-    }
-    std::map<long long, double> times;
-    for (const auto& [key, waypoint] : path.items()) {
-        if (!IsWholeNumber(key) || !waypoint.is_object() || !waypoint.contains("timestamp") ||
-            !waypoint["timestamp"].is_number()) {
-            problem = file.string() + ": waypoint \"" + key + "\" is not readable";
+    for (const VariableOption& number : kVariableOptions) {
+        std::string line;
+        if (options.Has(number.option) &&
+            !VariableSetting(number, options.Value(number.option), line, problem))
             return false;
-        }
-        times[std::stoll(key)] = waypoint["timestamp"].get<double>();
+        sample.settings += line;
     }
-    span = {times.begin()->first, times.rbegin()->first, times.begin()->second,
-            times.rbegin()->second};
+    if (options.Has("--speed-norm"))
+        sample.settings += "dolly_speed_norm 1\n";
+    sample.csv = options.Value("--csv");
+    sample.plugin = options.Has("--plugin") ? std::filesystem::path(options.Value("--plugin"))
+                                            : DefaultPluginPath();
     return true;
-}
-
-int FrameRateOf(const PathSpan& span) {
-    const double seconds = span.lastTime - span.firstTime;
-    const double frames = static_cast<double>(span.lastFrame - span.firstFrame);
-    if (!(seconds > 0.0) || !(frames > 0.0) || !std::isfinite(frames / seconds))
-        return 30;
-    const double fps = std::round(frames / seconds);
-    return fps < 1.0 ? 1 : fps > 1000.0 ? 1000 : static_cast<int>(fps);
 }
 
 // Quoted for the console, so a folder with spaces stays one word.
@@ -125,24 +92,72 @@ std::string Quoted(const std::filesystem::path& file) {
     return "\"" + file.string() + "\"";
 }
 
-std::string SampleScript(const SampleOptions& options, const PathSpan& span) {
+std::string PlayScript(const PathSpan& span) {
     std::ostringstream script;
     script << "@replay fps=" << FrameRateOf(span) << "\n@flycam\n";
-    if (!options.locationMode.empty())
-        script << "dolly_interpmode_location " << options.locationMode << '\n';
-    if (!options.rotationMode.empty())
-        script << "dolly_interpmode_rotation " << options.rotationMode << '\n';
-    if (!options.chaikin.empty())
-        script << "dolly_chaikin_degree " << options.chaikin << '\n';
-    if (options.speedNorm)
-        script << "dolly_speed_norm 1\n";
-    script << "dolly_path_load " << Quoted(std::filesystem::absolute(options.path)) << '\n';
-    // The first waypoint's frame is played while paused, so that frame itself is sampled;
-    // then every later frame up to the last waypoint's.
-    script << "@frame " << span.firstFrame << "\n@pause\ndolly_activate\n@tick 1\n@play\n";
-    if (span.lastFrame > span.firstFrame)
-        script << "@tick " << (span.lastFrame - span.firstFrame) << '\n';
+    if (span.lastFrame < 0)
+        return script.str();
+    const int first = std::max(span.firstFrame, 0);
+    // The first frame is played while paused, so that frame itself is sampled; then every
+    // later frame up to the last waypoint's.
+    script << "@frame " << first << "\n@pause\ndolly_activate\n@tick 1\n@play\n";
+    if (span.lastFrame > first)
+        script << "@tick " << (span.lastFrame - first) << '\n';
     return script.str();
+}
+
+// The console lines of a sample: held back while the path loads, else to the chosen stream.
+struct SampleLog {
+    std::ostream* out = &std::cerr;
+    bool holding = false;
+    std::vector<std::string> held;
+
+    void Write(const std::string& line) {
+        if (holding)
+            held.push_back(line);
+        else
+            *out << line << '\n';
+    }
+};
+
+// The plugin answers dolly_path_load only when it refuses the file; refusal gets that line.
+int LoadPath(const std::filesystem::path& file, ScriptRunner& runner, SampleLog& log,
+             std::string& refusal) {
+    log.holding = true;
+    const int status = runner.RunLine("dolly_path_load " + Quoted(file), 1);
+    log.holding = false;
+    if (!log.held.empty())
+        refusal = log.held.front();
+    return status;
+}
+
+// Plays the loaded path, writing the track to csv (standard output when empty).
+int Play(const PathSpan& span, const std::filesystem::path& csv, ScriptRunner& runner) {
+    const std::filesystem::path file = csv.empty() ? std::filesystem::path("/dev/stdout") : csv;
+    TrackWriter track(file);
+    if (!track.IsOpen())
+        return Refuse("cannot write the track file " + file.string());
+    runner.SetTrack(&track);
+    const int status = runner.Run(PlayScript(span));
+    runner.SetTrack(nullptr);
+    return status;
+}
+
+int Sample(const SampleOptions& options, ScriptRunner& runner, SampleLog& log) {
+    const std::filesystem::path file = std::filesystem::absolute(options.path);
+    std::string problem;
+    int status = LoadPath(file, runner, log, problem);
+    if (status != 0)
+        return status;
+    if (!problem.empty())
+        return Refuse(problem);
+    PathSpan span;
+    if (!ReadPathSpan(file, span, problem))
+        return Refuse(problem);
+    if (static_cast<long long>(span.lastFrame) - std::max(span.firstFrame, 0) > kMaxFrames)
+        return Refuse("the path spans more than " + std::to_string(kMaxFrames) + " frames");
+    status = runner.Run(options.settings);
+    return status != 0 ? status : Play(span, options.csv, runner);
 }
 
 } // namespace
@@ -152,26 +167,22 @@ int SampleCommand(const std::vector<std::string>& arguments) {
     std::string problem;
     if (!ReadSampleOptions(arguments, options, problem))
         return Refuse(problem);
-    PathSpan span;
-    if (!ReadPathSpan(options.path, span, problem))
-        return Refuse(problem);
-    if (span.firstFrame < 0 || span.lastFrame - span.firstFrame > 1000000)
-        return Refuse("the path's frames cannot be played");
 
+    SampleLog log;
+    if (!options.csv.empty())
+        log.out = &std::cout;
     SessionRun run;
     run.scriptName = "sample";
-    run.script = SampleScript(options, span);
-    run.plugin = DefaultPluginPath();
+    run.plugin = options.plugin;
     run.dataFolder = MakeTemporaryFolder("corvane-sample");
     if (run.dataFolder.empty())
         return Refuse("cannot make a temporary data folder");
-    run.track = options.csv.empty() ? std::filesystem::path("/dev/stdout") : options.csv;
-    if (options.csv.empty())
-        run.log = [](const std::string& line) {
-            std::cerr << line << '\n';
-        };
+    run.log = [&log](const std::string& line) {
+        log.Write(line);
+    };
 
-    const int status = RunSession(run);
+    const int status =
+        RunSession(run, [&](ScriptRunner& runner) { return Sample(options, runner, log); });
     std::error_code ignored;
     std::filesystem::remove_all(run.dataFolder, ignored);
     return status;

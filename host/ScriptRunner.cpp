@@ -34,7 +34,7 @@ int ScriptRunner::RunLine(const std::string& rawLine, int number) {
     if (line.front() == '@')
         outcome = directives.Run(line);
     else
-        session.GetConsole().Execute(line);
+        RunConsoleLine(line);
 
     if (outcome.status == 2)
         return Fail(2, number, outcome.message + ": " + line);
@@ -43,6 +43,13 @@ int ScriptRunner::RunLine(const std::string& rawLine, int number) {
     if (outcome.status != 0)
         return Fail(outcome.status, number, outcome.message);
     return 0;
+}
+
+void ScriptRunner::RunConsoleLine(const std::string& line) {
+    Console& console = session.GetConsole();
+    if (echo)
+        console.Echo(line);
+    console.Execute(line);
 }
 
 int ScriptRunner::Fail(int status, int number, const std::string& message) {

@@ -4,7 +4,7 @@
 // A line is first stripped of a trailing carriage return and of white space at its start.
 // Then: an empty line is skipped; a line starting with '#' is a comment; a line starting
 // with '@' is a directive (host/ScriptDirectives.h); any other line is console input, run
-// exactly as if typed (host/Console.h).
+// exactly as if typed (host/Console.h), and first echoed as "] LINE" when echoing is on.
 //
 // The run stops at the first line that fails, with the exit status and a message on the
 // error stream naming the script and the line:
@@ -26,16 +26,19 @@ public:
     ScriptRunner(Session& session, std::string scriptName);
 
     void SetTrack(TrackWriter* track) { directives.SetTrack(track); }
+    void SetEcho(bool on) { echo = on; }
     int Run(const std::string& script);
     // One line (number is only used in messages); the status as for Run.
     int RunLine(const std::string& line, int number);
 
 private:
+    void RunConsoleLine(const std::string& line);
     int Fail(int status, int number, const std::string& message);
 
     Session& session;
     std::string scriptName;
     ScriptDirectives directives;
+    bool echo = false;
 };
 
 } // namespace Corvane::Host

@@ -4,6 +4,7 @@
 #include <system_error>
 #include <utility>
 
+#include "host/ConsoleHelp.h"
 #include "host/DataFolder.h"
 
 namespace Corvane::Host {
@@ -35,7 +36,9 @@ Session::Session(SessionSettings settings)
         guard.Errors() << "corvane-sim: cannot create the data folder "
                        << world.DataFolder().string() << ": " << error.message() << '\n';
     console.RegisterHostCommand(
-        "togglemenu", [this](const std::vector<std::string>& words) { OnToggleMenu(words); });
+        "togglemenu", [this](const std::vector<std::string>& words) { OnToggleMenu(words); },
+        "Open or close a plugin's window: togglemenu NAME");
+    RegisterHelpCommands(console);
 }
 
 Session::~Session() {
@@ -129,7 +132,7 @@ void Session::SaveConfig() {
         if (variable->Spec().saveToConfig)
             entries[variable->Name()] = variable->Value();
     }
-    WriteConfigFile(ConfigFilePath(DataFolder()), entries, guard.Errors());
+    configSaved = WriteConfigFile(ConfigFilePath(DataFolder()), entries, guard.Errors());
 }
 
 // --- The plugin's window -----------------------------------------------------------------------

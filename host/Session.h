@@ -14,7 +14,8 @@
 // variable and command of the plugin is released before its module is closed.
 //
 // The host command "togglemenu NAME" opens and closes the plugin's window when NAME is its
-// menu name (WindowOpened / WindowClosed); other names log "Unknown menu: NAME".
+// menu name (WindowOpened / WindowClosed); other names log "Unknown menu: NAME". The host's
+// help commands are those of host/ConsoleHelp.h.
 
 #include <cstdint>
 #include <filesystem>
@@ -55,6 +56,9 @@ public:
     LoadResult LoadRecord(const Plugin::PluginRecord* record);
     void Unload();
     bool PluginLoaded() const { return record != nullptr; }
+    // False when the last unload could not write the configuration file (reported on the
+    // error stream).
+    bool ConfigSaved() const { return configSaved; }
     Plugin::CorvanePlugin* LoadedPlugin() const { return plugin; }
     Plugin::PluginWindow* LoadedWindow() const { return window; }
 
@@ -87,6 +91,7 @@ private:
     std::string menuName;
     bool windowOpen = false;
     ConfigEntries storedConfig;
+    bool configSaved = true;
 };
 
 } // namespace Corvane::Host

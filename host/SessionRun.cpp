@@ -3,13 +3,16 @@
 #include <iostream>
 #include <memory>
 
-#include "host/ScriptRunner.h"
 #include "host/Session.h"
 #include "host/TrackWriter.h"
 
 namespace Corvane::Host {
 
 int RunSession(const SessionRun& run) {
+    return RunSession(run, [&run](ScriptRunner& runner) { return runner.Run(run.script); });
+}
+
+int RunSession(const SessionRun& run, const SessionBody& body) {
     std::unique_ptr<TrackWriter> track;
     if (!run.track.empty()) {
         track = std::make_unique<TrackWriter>(run.track);
@@ -29,12 +32,15 @@ int RunSession(const SessionRun& run) {
     } else {
         ScriptRunner runner(session, run.scriptName);
         runner.SetTrack(track.get());
-        status = runner.Run(run.script);
+        runner.SetEcho(run.echo);
+        status = body(runner);
     }
     const int faultsBefore = session.GetGuard().FaultCount();
     session.Unload();
     if (status == 0 && session.GetGuard().FaultCount() > faultsBefore)
         status = 3;
+    if (status == 0 && !session.ConfigSaved())
+        status = 2;
     return status;
 }
 

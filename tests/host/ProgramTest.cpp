@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sstream>
+
 #include "host/DataFolder.h"
 #include "tests/host/ProbePlugin.h"
 
@@ -12,6 +15,7 @@ namespace {
 
 const std::string kProbeModule = CORVANE_PROBE_MODULE;
 const std::string kNoRecordModule = CORVANE_NO_RECORD_MODULE;
+const std::string kPluginModule = QUORVEL_PLUGIN_MODULE;
 
 class ProgramTest : public testing::Test {
 protected:
@@ -68,29 +72,173 @@ TEST_F(ProgramTest, ExitStatusNamesHowTheRunEnded) {
     EXPECT_EQ(out, "probe loaded\nprobe unloaded\n"); // the session still ends cleanly
 }
 
-TEST_F(ProgramTest, CommandLineMistakesExitWithStatusTwo) {
+TEST_F(ProgramTest, CommandLineMistakesAreOneLineAndExitWithStatusTwo) {
     const std::string script = scriptFile.string();
     std::ofstream(script) << "\n";
-    const std::pair<std::vector<std::string>, const char*> mistakes[] = {
-        {{}, "usage:"},
-        {{"walk"}, "unknown command walk"},
-        {{"run"}, "usage:"},
-        {{"run", script, "--data"}, "usage:"},
-        {{"run", script, "--colour", "red"}, "usage:"},
-        {{"run", (folder / "missing.script").string()}, "cannot read the script"},
+    const std::pair<std::vector<std::string>, std::string> mistakes[] = {
+        {{}, "corvane-sim: missing command"},
+        {{"walk"}, "corvane-sim: unknown command walk"},
+        {{"run"}, "corvane-sim run: missing SCRIPT"},
+        {{"run", "--echo"}, "corvane-sim run: missing SCRIPT"},
+        {{"run", script, "--data"}, "corvane-sim run: missing value after --data"},
+        {{"run", script, "--data", "--plugin", kProbeModule},
+         "corvane-sim run: missing value after --data"},
+        {{"run", script, "--data", ""}, "corvane-sim run: missing value after --data"},
+        {{"run", script, "--colour", "red"}, "corvane-sim run: unknown option --colour"},
+        {{"run", script, "--bogus"}, "corvane-sim run: unknown option --bogus"},
+        {{"run", script, "extra"}, "corvane-sim run: unexpected argument extra"},
+        {{"run", script, "--data", script},
+         "corvane-sim run: data folder: " + script + " is not a folder"},
+        {{"run", script, "--data", script + "/below"},
+         "corvane-sim run: data folder: cannot create the folder " + script + "/below: "},
+        {{"run", (folder / "missing.script").string()}, "corvane-sim run: cannot read the script"},
         {{"run", script, "--plugin", kProbeModule, "--track", "/nonexistent/t.csv"},
-         "cannot write the track file"},
+         "corvane-sim: cannot write the track file"},
         {{"run", script, "--plugin", "/nonexistent/plugin.so"},
-         "plugin refused: cannot load /nonexistent/plugin.so: "},
+         "corvane-sim: plugin refused: cannot load /nonexistent/plugin.so: "},
         {{"run", script, "--plugin", kNoRecordModule},
-         "it exports no plugin record named \"exports\""},
-        {{"demo", "--out"}, "usage:"},
+         "corvane-sim: plugin refused: cannot load " + kNoRecordModule +
+             ": it exports no plugin record named \"exports\""},
+        {{"demo", "--out"}, "corvane-sim demo: missing value after --out"},
+        {{"demo", "--out", script},
+         "corvane-sim demo: data folder: " + script + " is not a folder"},
+        {{"sample"}, "corvane-sim sample: missing PATH.json"},
+        {{"sample", "p.json", "--bogus"}, "corvane-sim sample: unknown option --bogus"},
+        {{"sample", "p.json", "--csv"}, "corvane-sim sample: missing value after --csv"},
+        {{"sample", "p.json", "--speed-norm", "on"}, "corvane-sim sample: unexpected argument on"},
+        {{"sample", "p.json", "--location-mode", "8"},
+         "corvane-sim sample: --location-mode takes a whole number from 0 to 7, not 8"},
+        {{"sample", "p.json", "--rotation-mode", "-1"},
+         "corvane-sim sample: --rotation-mode takes a whole number from 0 to 7, not -1"},
+        {{"sample", "p.json", "--location-mode", "2.5"},
+         "corvane-sim sample: --location-mode takes a whole number from 0 to 7, not 2.5"},
+        {{"sample", "p.json", "--chaikin", "21"},
+         "corvane-sim sample: --chaikin takes a whole number from 0 to 20, not 21"},
+        {{"sample", "p.json", "--chaikin", "99999999999"},
+         "corvane-sim sample: --chaikin takes a whole number from 0 to 20, not 99999999999"},
     };
     for (const auto& [arguments, error] : mistakes) {
         EXPECT_EQ(RunCaptured(arguments), 2) << testing::PrintToString(arguments);
         EXPECT_EQ(out, "");
-        EXPECT_NE(err.find(error), std::string::npos) << err;
+        EXPECT_EQ(err.find(error), 0u) << err;
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
     }
+    EXPECT_EQ(RunCaptured({"--help"}), 0);
+    EXPECT_EQ(out.find("usage: corvane-sim run SCRIPT"), 0u) << out;
+}
+
+TEST_F(ProgramTest, AConfigurationFileThatCannotBeWrittenIsOneLineAndAFailure) {
+    const std::filesystem::path config = folder / "data" / "config.cfg";
+    std::filesystem::create_directories(config); // a folder where the file should go
+    const std::string line =
+        "corvane-sim: cannot write the configuration file " + config.string() + ": ";
+    const std::pair<const char*, int> runs[] = {
+        {"probe_echo x\n", 2},
+        {"probe_echo x\n@expect y\n", 1}, // the first failure names the status
+    };
+    for (const auto& [script, status] : runs) {
+        EXPECT_EQ(Run(script), status) << script;
+        const size_t at = err.find(line);
+        ASSERT_NE(at, std::string::npos) << err;
+        EXPECT_EQ(err.find('\n', at), err.size() - 1) << err; // the line ends the output
+    }
+}
+
+TEST_F(ProgramTest, EchoShowsEachConsoleLineBeforeItsAnswerWithoutChangingTheLastLine) {
+    const std::string script = "probe_echo a\n"
+                               "  probe_follow 1\n" // answers nothing
+                               "@expect probe_echo|a\n"
+                               "# a comment\n"
+                               "@pose\n"
+                               "nothing_here\n";
+    EXPECT_EQ(Run(script, {"--echo"}), 0) << err;
+    EXPECT_EQ(out, "probe loaded\n"
+                   "] probe_echo a\n"
+                   "probe_echo|a\n"
+                   "] probe_follow 1\n"
+                   "pose 0.000 0.000 0.000 0 0 0 90.000\n"
+                   "] nothing_here\n"
+                   "Unknown command: nothing_here\n"
+                   "probe unloaded\n");
+    EXPECT_EQ(Run(script), 0);
+    EXPECT_EQ(out.find("] "), std::string::npos) << out;
+}
+
+TEST_F(ProgramTest, HelpListsEveryCommandAndCvarlistEveryVariableInNameOrder) {
+    EXPECT_EQ(Run("probe_int 7\nhelp\ncvarlist\n"), 0) << err;
+    EXPECT_EQ(out, "probe loaded\n"
+                   "probe_int: 5 -> 7\n"
+                   "probe_int again\n"
+                   "cvarlist - List every variable with its value\n"
+                   "help - List every command, or describe one command or variable: help [NAME]\n"
+                   "probe_echo - probe_echo\n"
+                   "probe_recurse - probe_recurse\n"
+                   "probe_state - probe_state\n"
+                   "probe_throw - probe_throw\n"
+                   "togglemenu - Open or close a plugin's window: togglemenu NAME\n"
+                   "probe_fail = \n"
+                   "probe_follow = 0\n"
+                   "probe_int = 7\n"
+                   "probe unloaded\n");
+}
+
+// sample against the plugin itself: it must take and refuse what the plugin's console does.
+class SampleProgramTest : public ProgramTest {
+protected:
+    // What the console logs for dolly_path_load on the file.
+    std::string ConsoleLoadLine(const std::filesystem::path& file) {
+        std::ofstream(scriptFile) << "dolly_path_load \"" << file.string() << "\"\n";
+        RunCaptured({"run", scriptFile.string(), "--data", (folder / "data").string(), "--plugin",
+                     kPluginModule});
+        return out;
+    }
+    int Sample(const std::filesystem::path& file, std::vector<std::string> extra = {}) {
+        std::vector<std::string> arguments = {"sample", file.string(), "--plugin", kPluginModule};
+        arguments.insert(arguments.end(), extra.begin(), extra.end());
+        return RunCaptured(arguments);
+    }
+};
+
+// One waypoint object at frame F, x = X, time T (seconds).
+std::string Waypoint(int frame, float x, float time) {
+    std::ostringstream text;
+    text << "{\"frame\": " << frame << ", \"timestamp\": " << time
+         << ", \"FOV\": 90, \"weight\": 1, \"location\": {\"x\": " << x
+         << ", \"y\": 0, \"z\": 0}, \"rotation\": {\"pitch\": 0, \"yaw\": 0, \"roll\": 0}}";
+    return text.str();
+}
+
+TEST_F(SampleProgramTest, RefusesAFileWithTheLineTheConsoleLogsForIt) {
+    const std::pair<const char*, std::string> files[] = {
+        {"broken.json", "{\n  \"0\": {\"frame\": 0,\n  \"timestamp\": 0.0 x\n}\n"},
+        {"badkey.json", "{\"frame\": " + Waypoint(0, 0, 0) + "}"},
+        {"missing.json", "{\"0\": {\"frame\": 0}}"},
+        {"absent.json", ""}, // not written
+    };
+    for (const auto& [name, text] : files) {
+        const std::filesystem::path file = folder / name;
+        if (!text.empty())
+            std::ofstream(file) << text;
+        const std::string console = ConsoleLoadLine(file);
+        ASSERT_NE(console, "") << name;
+        EXPECT_EQ(Sample(file), 2) << name;
+        EXPECT_EQ(err, "corvane-sim sample: " + console);
+        EXPECT_EQ(out, "");
+    }
+}
+
+TEST_F(SampleProgramTest, PlaysAPathThatStartsBeforeFrameZeroFromFrameZero) {
+    const std::filesystem::path file = folder / "early.json";
+    std::ofstream(file) << "{\"-30\": " << Waypoint(-30, 0, 0)
+                        << ", \"30\": " << Waypoint(30, 600, 2) << "}";
+    const std::filesystem::path csv = folder / "early.csv";
+    ASSERT_EQ(Sample(file, {"--location-mode", "0", "--csv", csv.string()}), 0) << err;
+    const std::string track = ReadText(csv);
+    // Frame 0 is halfway along the first segment; every later frame up to the last follows.
+    EXPECT_NE(track.find("\n1,0,0.033333,300.000000,0.000000,0.000000,0,0,0,90.000000\n"),
+              std::string::npos)
+        << track;
+    EXPECT_NE(track.find("\n30,29,1.000000,590.000000,"), std::string::npos) << track;
 }
 
 } // namespace
