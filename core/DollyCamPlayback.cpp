@@ -213,6 +213,11 @@ void DollyCam::Apply() {
         t = retimed;
         frame = ArcLengthSampleFrame(t);
     }
+    // The camera comes to rest on the last waypoint instead of running on past it.
+    const float lastTime = snapshots->rbegin()->second.timestamp;
+    if (t > lastTime && lastTime >= snapshots->begin()->second.timestamp)
+        t = lastTime;
+    frame = SegmentFrame(frame);
 
     CameraPose pose = locationStrategy->Evaluate(t, frame);
     if (!sameStrategyMode && rotationStrategy) {
@@ -235,16 +240,20 @@ void DollyCam::Apply() {
 
 // --- Arc-length table ------------------------------------------------------------------------
 
+int DollyCam::SegmentFrame(int frame) const {
+    if (snapshots->size() >= 2 && frame == snapshots->rbegin()->first)
+        return frame - 1;
+    return frame;
+}
+
 int DollyCam::ArcLengthSampleFrame(float t) const {
-    // The last waypoint at or before t, in key order. The last waypoint's own key has no
-    // segment in most strategies, so its samples are taken on the segment before it.
+    // The last waypoint at or before t, in key order; from the last waypoint's moment on, the
+    // last segment.
     int frame = snapshots->begin()->first;
     for (const auto& [key, waypoint] : *snapshots)
         if (!(waypoint.timestamp > t))
             frame = key;
-    if (frame == snapshots->rbegin()->first && snapshots->size() >= 2)
-        frame = std::prev(snapshots->end(), 2)->first;
-    return frame;
+    return SegmentFrame(frame);
 }
 
 void DollyCam::RebuildArcLengthTable() {

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <limits>
 
-#include "path/PathLimits.h"
 #include "interp/InterpStrategy.h"
+#include "path/PathLimits.h"
 #include "tests/plugin/PluginFixture.h"
 
 namespace Quorvel::Testing {
@@ -151,12 +151,12 @@ TEST_F(DollyCamTest, PathCacheSamplesEveryFrameOfEachSegmentAtItsOwnRate) {
     host.Run("dolly_snapshot_take");
 
     const SnapshotMap& cache = *Cam().pathCache;
-    ASSERT_EQ(cache.size(), 60u); // 100..159; the last waypoint's frame has no segment
+    ASSERT_EQ(cache.size(), 61u); // 100..160, the last waypoint's frame on the last segment
     EXPECT_EQ(cache.begin()->first, 100);
-    EXPECT_EQ(cache.rbegin()->first, 159);
     EXPECT_FLOAT_EQ(cache.at(130).timestamp, 5.5f);
     EXPECT_NEAR(cache.at(130).location.X, 300.0f, 1e-3f);
-    EXPECT_EQ(cache.at(130).weight, 1.0f);
+    EXPECT_EQ(cache.at(160).timestamp, 6.0f);
+    EXPECT_EQ(cache.at(160).location.X, 600.0f);
 }
 
 TEST_F(DollyCamTest, PathCacheOfASingleWaypointDependsOnTheMode) {

@@ -76,7 +76,6 @@ TEST_F(ClockTest, NothingIsWrittenOutsideThePath) {
     EXPECT_FALSE(ApplyAt(29));
     EXPECT_TRUE(ApplyAt(30));
     EXPECT_FALSE(ApplyAt(301));
-    EXPECT_FALSE(ApplyAt(300)); // the last waypoint's own frame: linear has no value there
 }
 
 TEST_F(ClockTest, PausedReplayRunsOnThenSnapsBackToTheFrame) {
@@ -131,6 +130,61 @@ TEST_F(ClockTest, AnHourOfPlaybackNeverDriftsMoreThanOneAndAHalfFrames) {
         worst = std::max(worst, std::fabs(Last().x - expected));
     }
     EXPECT_LE(worst, 100.0f * 1.5f / 30.0f + 1.0f);
+}
+
+// Five waypoints, so that every mode uses its own curve rather than a fallback; the last one
+// turned and zoomed so that a pose one frame short of it shows.
+class PathEndTest : public PlaybackTest {
+protected:
+    void SetUp() override {
+        PlaybackTest::SetUp();
+        AddWaypoint(0, 0.0f, {0, 0, 0});
+        AddWaypoint(30, 1.0f, {300, 100, 0});
+        AddWaypoint(60, 2.0f, {600, 0, 50}, {0, 4000, 0});
+        AddWaypoint(90, 3.0f, {900, -100, 50}, {0, 8000, 0});
+        AddWaypoint(120, 4.0f, {1200, 0, 100}, {1000, 12000, 0});
+        (*engine->snapshots)[120].FOV = 60.0f;
+    }
+};
+
+TEST_F(PathEndTest, PlaybackAndThePathCacheArriveAtTheLastWaypointInEveryMode) {
+    const CameraSnapshot last = engine->snapshots->at(120);
+    for (int mode = 0; mode <= 7; ++mode) {
+        host.Run("dolly_interpmode " + std::to_string(mode));
+        Rebuild();
+        // B-spline finds the moment by bisection, to a small fraction of a frame.
+        const float near = mode == 5 ? 0.5f : 0.01f;
+        ASSERT_TRUE(ApplyAt(120)) << "mode " << mode;
+        ASSERT_TRUE(engine->pathCache->count(120)) << "mode " << mode;
+        const CameraSnapshot& sample = engine->pathCache->at(120);
+        const CameraPose poses[] = {Last(),
+                                    {sample.location.X, sample.location.Y, sample.location.Z,
+                                     sample.rotation.pitch, sample.rotation.yaw,
+                                     sample.rotation.roll, sample.FOV}};
+        for (const CameraPose& pose : poses) {
+            EXPECT_NEAR(pose.x, last.location.X, near) << "mode " << mode;
+            EXPECT_NEAR(pose.y, last.location.Y, near) << "mode " << mode;
+            EXPECT_NEAR(pose.z, last.location.Z, near) << "mode " << mode;
+            EXPECT_NEAR(pose.pitch, last.rotation.pitch, 1.0f) << "mode " << mode;
+            EXPECT_NEAR(pose.yaw, last.rotation.yaw, 1.0f) << "mode " << mode;
+            EXPECT_NEAR(pose.FOV, last.FOV, near) << "mode " << mode;
+        }
+        EXPECT_EQ(sample.timestamp, 4.0f);
+        EXPECT_EQ(engine->pathCache->size(), 121u) << "mode " << mode;
+    }
+}
+
+TEST_F(PathEndTest, HeldPastTheEndTheCameraRestsOnTheLastWaypoint) {
+    host.Run("dolly_interpmode 0");
+    Rebuild();
+    ASSERT_TRUE(ApplyAt(120, 100)); // far from the frame time: snaps to it
+    // The replay stands at the last frame while the game clock runs on.
+    for (int tick = 0; tick < 5; ++tick) {
+        host.Tick();
+        engine->Apply();
+        EXPECT_EQ(Last().x, 1200.0f) << tick;
+        EXPECT_EQ(Last().FOV, 60.0f) << tick;
+    }
 }
 
 TEST_F(PlaybackTest, FrameTimeDoesNotDivideWhenTheNextFrameFieldDoesNotAdvance) {

@@ -113,8 +113,6 @@ TEST_P(SampleTest, InterpolatingModesPassThroughEveryWaypoint) {
     // B-spline finds the moment by bisection, to a small fraction of a frame.
     const double tolerance = mode == 5 ? 0.5 : 0.02;
     for (const Waypoint& w : kPath) {
-        if (w.frame == kPath[std::size(kPath) - 1].frame)
-            continue; // the last waypoint's own frame has no segment
         ASSERT_TRUE(byFrame.count(w.frame)) << "mode " << mode << " frame " << w.frame;
         const TrackRow& r = byFrame[w.frame];
         EXPECT_NEAR(r.x, w.x, tolerance) << "mode " << mode << " frame " << w.frame;
@@ -127,12 +125,16 @@ TEST_P(SampleTest, InterpolatingModesPassThroughEveryWaypoint) {
     }
 }
 
-TEST_F(SampleTest, NBezierHoldsBothEnds) {
-    const std::vector<TrackRow> rows = Sample(1);
-    ASSERT_EQ(rows.size(), 151u); // N-Bezier has a value at the last frame too
-    EXPECT_NEAR(rows.front().x, kPath[0].x, 1e-3);
-    EXPECT_NEAR(rows.back().x, kPath[5].x, 0.05);
-    EXPECT_NEAR(rows.back().y, kPath[5].y, 0.05);
+TEST_P(SampleTest, EveryModeHoldsBothEnds) {
+    const int mode = GetParam();
+    const std::vector<TrackRow> rows = Sample(mode);
+    ASSERT_EQ(rows.size(), 151u) << "mode " << mode; // frames 0 to 150, both ends included
+    const double tolerance = mode == 5 ? 0.5 : 0.05;
+    for (const auto& [row, w] : {std::pair{rows.front(), kPath[0]}, {rows.back(), kPath[5]}}) {
+        EXPECT_NEAR(row.x, w.x, tolerance) << "mode " << mode << " frame " << row.frame;
+        EXPECT_NEAR(row.y, w.y, tolerance) << "mode " << mode << " frame " << row.frame;
+        EXPECT_NEAR(row.fov, w.fov, tolerance) << "mode " << mode << " frame " << row.frame;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryMode, SampleTest, ::testing::Range(0, 8));
