@@ -114,16 +114,23 @@ bool ReverseSnapshots(SnapshotMap& path) {
     if (path.size() < 2)
         return false;
     std::vector<int> keys;
+    std::vector<float> timestamps;
     std::vector<CameraSnapshot> records;
     for (const auto& [frame, snapshot] : path) {
         keys.push_back(frame);
+        timestamps.push_back(snapshot.timestamp);
         records.push_back(snapshot);
     }
     std::reverse(records.begin(), records.end());
     SnapshotMap reversed;
     for (std::size_t i = 0; i < keys.size(); ++i) {
-        records[i].frame = keys[i];
-        reversed.emplace(keys[i], records[i]);
+        CameraSnapshot& record = records[i];
+        // The key keeps its moment, so time still runs forward with the frames.
+        record.frame = keys[i];
+        record.timestamp = timestamps[i];
+        // Travelling the other way, the handle that led out of the waypoint now leads in.
+        std::swap(record.v3_bz_ctrl_out, record.v3_bz_ctrl_in);
+        reversed.emplace(keys[i], record);
     }
     path = std::move(reversed);
     return true;

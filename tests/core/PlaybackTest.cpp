@@ -187,6 +187,54 @@ TEST_F(PathEndTest, HeldPastTheEndTheCameraRestsOnTheLastWaypoint) {
     }
 }
 
+TEST_F(PlaybackTest, AReversedPathFliesTheOriginalBackwardsFrameByFrame) {
+    // A, B, C a second apart at 30 frames a second; B's custom handles swing the cubic Hermite
+    // curve sideways and lean it forward, so a handle that kept pointing the old way would show.
+    AddWaypoint(30, 1.0f, {0, 0, 0});
+    AddWaypoint(60, 2.0f, {1000, 0, 0}, {0, 8000, 0});
+    AddWaypoint(90, 3.0f, {2000, 500, 0}, {0, 16000, 0});
+    CameraSnapshot& b = (*engine->snapshots)[60];
+    b.v3_bz_has_custom = true;
+    b.v3_bz_ctrl_out = {500, 300, 0};
+    b.v3_bz_ctrl_in = {-200, -300, 0};
+    // Poses of frames 30 to 90, played as the replay runs.
+    const auto fly = [&] {
+        std::vector<CameraPose> poses;
+        EXPECT_TRUE(ApplyAt(30));
+        poses.push_back(Last());
+        host.Play();
+        for (int frame = 31; frame <= 90; ++frame) {
+            host.Tick();
+            const size_t before = recorder->poses.size();
+            engine->Apply();
+            EXPECT_EQ(recorder->poses.size(), before + 1) << frame;
+            poses.push_back(Last());
+        }
+        host.Pause();
+        return poses;
+    };
+    for (const int mode : {0, 1, 7}) {
+        host.Run("dolly_interpmode " + std::to_string(mode));
+        Rebuild();
+        const std::vector<CameraPose> original = fly();
+        engine->ReversePath();
+        const std::vector<CameraPose> reversed = fly();
+        engine->ReversePath(); // and back, for the next mode
+        ASSERT_EQ(reversed.size(), 61u);
+        for (size_t k = 0; k < reversed.size(); ++k) {
+            const CameraPose& there = original[60 - k];
+            const std::string where =
+                "mode " + std::to_string(mode) + " frame " + std::to_string(30 + k);
+            EXPECT_NEAR(reversed[k].x, there.x, 0.05f) << where;
+            EXPECT_NEAR(reversed[k].y, there.y, 0.05f) << where;
+            EXPECT_NEAR(reversed[k].yaw, there.yaw, 1.0f) << where;
+            if (k > 0) { // the camera never stands still or turns back
+                EXPECT_GT(reversed[k - 1].x - reversed[k].x, 1.0f) << where;
+            }
+        }
+    }
+}
+
 TEST_F(PlaybackTest, FrameTimeDoesNotDivideWhenTheNextFrameFieldDoesNotAdvance) {
     AddWaypoint(10, 1.0f, {0, 0, 0});
     AddWaypoint(20, 2.0f, {1000, 0, 0});

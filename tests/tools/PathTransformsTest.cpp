@@ -95,20 +95,34 @@ TEST(Rotate, TurnsPositionsAndHandlesAboutXThenYThenZButNotTheCamera) {
     }
 }
 
-TEST(Reverse, RecordsSwapFramesWhileTimestampsTravelWithThem) {
-    SnapshotMap path{{100, Waypoint(100, 1.0f, {1.0f, 0.0f, 0.0f})},
-                     {200, Waypoint(200, 2.0f, {2.0f, 0.0f, 0.0f})},
-                     {300, Waypoint(300, 3.0f, {3.0f, 0.0f, 0.0f})}};
+TEST(Reverse, RecordsMoveToTheMirroredKeysWhichKeepTheirMomentsAndHandlesSwap) {
+    const Vector a{1, 0, 0}, b{2, 0, 0}, c{3, 0, 0};
+    SnapshotMap path{{100, Waypoint(100, 1.0f, a)},
+                     {200, Waypoint(200, 2.0f, b)},
+                     {300, Waypoint(300, 3.0f, c)}};
     path[100].weight = 5.0f;
+    path[100].v3_bz_has_custom = true;
+    path[100].v3_bz_ctrl_out = {10, 0, 0}; // leaving A towards B
+    path[100].v3_bz_ctrl_in = {-10, 1, 0};
     ASSERT_TRUE(ReverseSnapshots(path));
     ASSERT_EQ(path.size(), 3u);
-    for (const int frame : {100, 200, 300}) {
-        const CameraSnapshot& s = path.at(frame);
-        EXPECT_EQ(s.frame, frame);
-        EXPECT_EQ(s.timestamp, (400 - frame) / 100.0f);
-        EXPECT_EQ(s.location.X, (400 - frame) / 100.0f);
+    const struct {
+        int frame;
+        float timestamp;
+        Vector location;
+    } rows[] = {{100, 1.0f, c}, {200, 2.0f, b}, {300, 3.0f, a}};
+    for (const auto& row : rows) {
+        const CameraSnapshot& s = path.at(row.frame);
+        EXPECT_EQ(s.frame, row.frame);
+        EXPECT_EQ(s.timestamp, row.timestamp) << row.frame;
+        EXPECT_EQ(s.location, row.location) << row.frame;
     }
-    EXPECT_EQ(path.at(300).weight, 5.0f); // the first record's weight went with it
+    // A's record, now the last waypoint, is left along the way it used to be entered.
+    const CameraSnapshot& moved = path.at(300);
+    EXPECT_EQ(moved.weight, 5.0f);
+    EXPECT_TRUE(moved.v3_bz_has_custom);
+    EXPECT_EQ(moved.v3_bz_ctrl_out, Vector(-10, 1, 0));
+    EXPECT_EQ(moved.v3_bz_ctrl_in, Vector(10, 0, 0));
 }
 
 TEST(Smooth, AveragesWithTheAlreadySmoothedEarlierNeighbourAndRotationsAsPlainNumbers) {
