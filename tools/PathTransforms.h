@@ -16,8 +16,9 @@
 class DollyCam;
 
 // Negates one component (axis 0 x, 1 y, 2 z) of every location and handle; with
-// mirrorRotation also the two rotation components that turn about the other axes (axis 0:
-// roll, yaw; 1: yaw, pitch; 2: roll, pitch). Any other axis changes nothing.
+// mirrorRotation also turns every camera to look at the mirrored scene (rotator units): axis 0
+// yaw becomes 32768 - yaw, within -32768..32768; axis 1 yaw is negated; axis 2 pitch is
+// negated; roll is negated on every axis. Any other axis changes nothing.
 void MirrorSnapshots(SnapshotMap& path, int axis, bool mirrorRotation);
 // Adds (x, y, z) to every location; handles stay as they are.
 void OffsetSnapshots(SnapshotMap& path, float x, float y, float z);
