@@ -6,8 +6,8 @@
 //
 // Replay: starts at frame 0 and playing. Its elapsed time is frame / fps, unless set with
 // SetReplayTime, which holds until the frame changes. It reports a length in frames, which
-// playing and jumping are not held to. A rate of 0 is accepted (a plugin
-// must survive it): the elapsed time is then 0 and the clock runs as at 30 fps.
+// playing and jumping are not held to. A rate of 0 is accepted (a plugin must survive it):
+// the elapsed time is then 0 and the clock runs as at 30 fps.
 // Game clock (GetSecondsElapsed): restarts at 0 on entering a replay or a game and advances
 // 1 / fps each tick (1 / 30 in a live game), also while the replay is paused.
 // Live game: its frame (GetReplayDirector().GetReplay().GetCurrentFrame()) starts at 0 and
