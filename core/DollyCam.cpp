@@ -4,8 +4,8 @@
 #include <string>
 
 #include "core/InterpStrategyFactory.h"
-#include "path/PathLimits.h"
 #include "interp/InterpStrategy.h"
+#include "path/PathLimits.h"
 
 DollyCam::DollyCam(std::shared_ptr<GameWrapper> gameWrapper,
                    std::shared_ptr<CVarManagerWrapper> cvarManager,
@@ -166,7 +166,7 @@ void DollyCam::RebuildPathCache() {
                        static_cast<float>(next->second.frame - frame);
         }
         const float time = anchorTime + static_cast<float>(frame - anchorFrame) * rate;
-        const CameraPose pose = strategy->Evaluate(time, frame);
+        const CameraPose pose = strategy->Evaluate(time, SegmentFrame(frame));
         if (pose.FOV > 1.0f)
             (*pathCache)[frame] = SampleFromPose(frame, time, pose);
     }

@@ -16,13 +16,13 @@
 #include <utility>
 #include <vector>
 
-#include "path/CameraPose.h"
-#include "path/CameraSnapshot.h"
 #include "core/IGameApplier.h"
 #include "core/PresetEntry.h"
 #include "corvane/wrappers/CVarManagerWrapper.h"
 #include "corvane/wrappers/CanvasWrapper.h"
 #include "corvane/wrappers/GameWrapper.h"
+#include "path/CameraPose.h"
+#include "path/CameraSnapshot.h"
 
 class InterpStrategy;
 
@@ -96,6 +96,11 @@ public:
     void ApplyTargetLock(CameraPose& pose) const;
     void ApplySoftFollow(CameraPose& pose, float now);
     int ArcLengthSampleFrame(float t) const;
+    // The frame the strategies are asked at for a path frame. The last waypoint's own key has
+    // no segment in the segment-based strategies, so it is asked at the frame before it, which
+    // lies in the last segment however finely a strategy subdivides the path; there the
+    // strategies reach the last waypoint at its timestamp.
+    int SegmentFrame(int frame) const;
 
     // --- State -------------------------------------------------------------------------------
     std::shared_ptr<SnapshotMap> snapshots;

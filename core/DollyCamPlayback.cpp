@@ -21,6 +21,7 @@ namespace {
 
 constexpr int kArcLengthSamples = 2000; // intervals; the table has one entry more
 constexpr float kResyncFrames = 1.5f;
+constexpr float kHoldSlackFrames = 0.01f;
 // Target lock: radians -> degrees -> rotator units.
 constexpr float kRadiansToDegrees = 57.295776f;
 constexpr float kDegreesToUnits = 182.04445f;
@@ -126,9 +127,25 @@ float DollyCam::AdvanceClock(int frame, float frameTime, float now) {
     float t = now - clock.start + first.timestamp;
 
     const float rate = gameWrapper->IsInReplay() ? ReplayFrameRate() : 30.0f;
+    const float period = 1.0f / rate; // seconds per replay frame
+    const float limit = frameTime + period;
+    if (clock.holding && frame == clock.lastFrame)
+        return limit; // the replay still shows the frame: one steady pose
+    if (clock.holding && frame > clock.lastFrame) {
+        // Moving on after a wait, the clock takes up the replay's time where it now is.
+        clock.start = now - (frameTime - first.timestamp);
+        t = frameTime;
+    }
+    clock.holding = false;
     if (std::fabs(t - frameTime) > kResyncFrames / rate) {
         clock.start = now - (frameTime - first.timestamp);
         t = frameTime;
+    }
+    // Within a hundredth of a frame counts as there, so that rounding in the game clock does
+    // not decide on which tick of a pause the wait begins.
+    if (t >= limit - kHoldSlackFrames * period) {
+        clock.holding = true;
+        t = limit;
     }
     clock.lastFrame = frame;
     return t;
@@ -213,6 +230,11 @@ void DollyCam::Apply() {
         t = retimed;
         frame = ArcLengthSampleFrame(t);
     }
+    // The camera comes to rest on the last waypoint instead of running on past it.
+    const float lastTime = snapshots->rbegin()->second.timestamp;
+    if (t > lastTime && lastTime >= snapshots->begin()->second.timestamp)
+        t = lastTime;
+    frame = SegmentFrame(frame);
 
     CameraPose pose = locationStrategy->Evaluate(t, frame);
     if (!sameStrategyMode && rotationStrategy) {
@@ -235,16 +257,20 @@ void DollyCam::Apply() {
 
 // --- Arc-length table ------------------------------------------------------------------------
 
+int DollyCam::SegmentFrame(int frame) const {
+    if (snapshots->size() >= 2 && frame == snapshots->rbegin()->first)
+        return frame - 1;
+    return frame;
+}
+
 int DollyCam::ArcLengthSampleFrame(float t) const {
-    // The last waypoint at or before t, in key order. The last waypoint's own key has no
-    // segment in most strategies, so its samples are taken on the segment before it.
+    // The last waypoint at or before t, in key order; from the last waypoint's moment on, the
+    // last segment.
     int frame = snapshots->begin()->first;
     for (const auto& [key, waypoint] : *snapshots)
         if (!(waypoint.timestamp > t))
             frame = key;
-    if (frame == snapshots->rbegin()->first && snapshots->size() >= 2)
-        frame = std::prev(snapshots->end(), 2)->first;
-    return frame;
+    return SegmentFrame(frame);
 }
 
 void DollyCam::RebuildArcLengthTable() {

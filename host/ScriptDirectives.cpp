@@ -120,14 +120,19 @@ LineOutcome ScriptDirectives::RunNoArguments(const Words& words) {
 
 LineOutcome ScriptDirectives::RunReplay(const Words& words) {
     int fps = World::kDefaultFps;
-    if (words.size() > 2)
-        return Malformed("@replay takes at most fps=N");
-    if (words.size() == 2) {
-        const std::string& option = words[1];
-        if (option.rfind("fps=", 0) != 0 || !ParseIntIn(option.substr(4), 0, 1000, fps))
+    int frames = World::kDefaultReplayFrames;
+    if (words.size() > 3)
+        return Malformed("@replay takes at most fps=N and frames=M");
+    for (size_t i = 1; i < words.size(); ++i) {
+        const std::string& option = words[i];
+        if (option.rfind("frames=", 0) == 0) {
+            if (!ParseIntIn(option.substr(7), 0, INT_MAX, frames))
+                return Malformed("@replay takes frames=M with M a whole number, 0 or more");
+        } else if (option.rfind("fps=", 0) != 0 || !ParseIntIn(option.substr(4), 0, 1000, fps)) {
             return Malformed("@replay takes fps=N with N a whole number in 0..1000");
+        }
     }
-    world.EnterReplay(fps);
+    world.EnterReplay(fps, frames);
     return {};
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // The directives of a session script: lines starting with '@' that drive the world.
 //
-//   @replay [fps=N]        enter a replay at frame 0 (N in 0..1000, default 30); fires InitGame
+//   @replay [fps=N] [frames=M]
+//                          enter a replay at frame 0 (N in 0..1000, default 30) that is M
+//                          frames long (M >= 0, default 9000); fires InitGame
 //   @leave                 leave the replay (firing the HUD's Destroyed event) or the game
 //   @game                  enter a live game (not a replay; the camera exists there too)
 //   @camstate NAME         set the camera state; @flycam sets the replay free-fly state

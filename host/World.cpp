@@ -50,8 +50,9 @@ void World::Start(WorldMode newMode, int newFps) {
     PlaceActors();
 }
 
-void World::EnterReplay(int newFps) {
+void World::EnterReplay(int newFps, int newFrameCount) {
     Leave();
+    frameCount = newFrameCount < 0 ? 0 : newFrameCount;
     Start(WorldMode::Replay, newFps < 0 ? 0 : newFps);
     events.Fire(kReplayInitGameEvent);
 }

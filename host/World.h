@@ -5,8 +5,9 @@
 // Units: frames; seconds; world units (Z up); rotator units (65536 a turn); degrees of FOV.
 //
 // Replay: starts at frame 0 and playing. Its elapsed time is frame / fps, unless set with
-// SetReplayTime, which holds until the frame changes. A rate of 0 is accepted (a plugin
-// must survive it): the elapsed time is then 0 and the clock runs as at 30 fps.
+// SetReplayTime, which holds until the frame changes. It reports a length in frames, which
+// playing and jumping are not held to. A rate of 0 is accepted (a plugin must survive it):
+// the elapsed time is then 0 and the clock runs as at 30 fps.
 // Game clock (GetSecondsElapsed): restarts at 0 on entering a replay or a game and advances
 // 1 / fps each tick (1 / 30 in a live game), also while the replay is paused.
 // Live game: its frame (GetReplayDirector().GetReplay().GetCurrentFrame()) starts at 0 and
@@ -55,6 +56,7 @@ public:
     static constexpr int kMaxCars = 8;
     static constexpr int kDefaultCars = 4;
     static constexpr int kDefaultFps = 30;
+    static constexpr int kDefaultReplayFrames = 9000; // five minutes at 30 fps
 
     World(Guard& guard, std::filesystem::path dataFolder);
     World(const World&) = delete;
@@ -65,7 +67,7 @@ public:
     bool InReplay() const { return mode == WorldMode::Replay; }
     bool InGame() const { return mode == WorldMode::Game; }
     // Leaves any replay first, then enters a new one at frame 0 and fires InitGame.
-    void EnterReplay(int fps = kDefaultFps);
+    void EnterReplay(int fps = kDefaultFps, int frameCount = kDefaultReplayFrames);
     void EnterGame();
     // Fires the replay HUD's Destroyed event when leaving a replay.
     void Leave();
@@ -73,6 +75,7 @@ public:
     // --- Replay and clock -----------------------------------------------------------------
     int Frame() const { return frame; }
     int Fps() const { return fps; }
+    int FrameCount() const { return frameCount; }
     float ReplayTimeElapsed() const;
     float SecondsElapsed() const { return static_cast<float>(clock); }
     // Negative frames become 0.
@@ -161,6 +164,7 @@ private:
 
     WorldMode mode = WorldMode::Menu;
     int fps = kDefaultFps;
+    int frameCount = kDefaultReplayFrames;
     int frame = 0;
     std::optional<float> replayTime;
     bool paused = false;

@@ -28,7 +28,11 @@ void Mirror(const CommandContext& context, const std::vector<std::string>& argum
         return;
     if (arguments.size() >= 3 && !reader.ReadInt(2, mirrorRotation))
         return;
-    // The axis is not range-checked: another value changes nothing and is still reported.
+    if (axis < 0 || axis > 2) {
+        console.log("dolly_path_mirror: the axis must be 0 (x), 1 (y) or 2 (z), not " +
+                    std::to_string(axis));
+        return;
+    }
     context.dollyCam->MirrorPath(axis, mirrorRotation != 0);
     console.log("Mirrored path on axis " + std::to_string(axis));
 }

@@ -5,12 +5,15 @@
 #include <utility>
 #include <vector>
 
+#include "math/Angles.h"
 #include "storage/PathFormat.h"
 
 namespace {
 
 // Degrees -> radians as the rotate tool computes it: degrees * pi / 180, two float roundings.
 constexpr float kPi = 3.1415927f;
+
+constexpr float kHalfTurn = Quorvel::Math::kUnitsPerHalfTurn; // rotator units
 
 void NegateAxis(Vector& v, int axis) {
     float* components[] = {&v.X, &v.Y, &v.Z};
@@ -70,13 +73,18 @@ void MirrorSnapshots(SnapshotMap& path, int axis, bool mirrorRotation) {
         NegateAxis(s.v3_bz_ctrl_in, axis);
         if (!mirrorRotation)
             continue;
+        // The camera must look at the mirrored scene (forward = (cos p cos y, cos p sin y,
+        // sin p)): across x the yaw becomes a half turn minus itself, across y it changes
+        // sign, across z the pitch does. A real camera cannot be mirrored, so its image turns
+        // over instead: roll changes sign on every axis.
         FloatRotator& r = s.rotation;
-        if (axis != 0)
-            r.pitch = r.pitch * -1.0f;
-        if (axis != 2)
+        if (axis == 0)
+            r.yaw = Quorvel::Math::WrapAngleDelta(kHalfTurn - r.yaw);
+        else if (axis == 1)
             r.yaw = r.yaw * -1.0f;
-        if (axis != 1)
-            r.roll = r.roll * -1.0f;
+        else
+            r.pitch = r.pitch * -1.0f;
+        r.roll = r.roll * -1.0f;
     }
 }
 
@@ -114,16 +122,23 @@ bool ReverseSnapshots(SnapshotMap& path) {
     if (path.size() < 2)
         return false;
     std::vector<int> keys;
+    std::vector<float> timestamps;
     std::vector<CameraSnapshot> records;
     for (const auto& [frame, snapshot] : path) {
         keys.push_back(frame);
+        timestamps.push_back(snapshot.timestamp);
         records.push_back(snapshot);
     }
     std::reverse(records.begin(), records.end());
     SnapshotMap reversed;
     for (std::size_t i = 0; i < keys.size(); ++i) {
-        records[i].frame = keys[i];
-        reversed.emplace(keys[i], records[i]);
+        CameraSnapshot& record = records[i];
+        // The key keeps its moment, so time still runs forward with the frames.
+        record.frame = keys[i];
+        record.timestamp = timestamps[i];
+        // Travelling the other way, the handle that led out of the waypoint now leads in.
+        std::swap(record.v3_bz_ctrl_out, record.v3_bz_ctrl_in);
+        reversed.emplace(keys[i], record);
     }
     path = std::move(reversed);
     return true;

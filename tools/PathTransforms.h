@@ -4,8 +4,8 @@
 // The arithmetic works on a SnapshotMap and is all 32-bit float, step by step. Positions are
 // world units and scale and rotate about the world origin; the Bezier handles are offsets
 // from their waypoint, so they mirror, scale and rotate but do not move. No edit changes the
-// set of keys, and none alters timestamp, weight, the Kochanek-Bartels fields or
-// v3_bz_has_custom (reversing moves whole records to other frames).
+// set of keys, and none alters weight, the Kochanek-Bartels fields or v3_bz_has_custom
+// (reversing moves records to other frames, where they take that frame's timestamp).
 //
 // The DollyCam members (defined in DollyCamTransforms.cpp) apply an edit to the path and then
 // rebuild both strategies. An edit whose result would hold a value that is not finite (a huge
@@ -16,8 +16,9 @@
 class DollyCam;
 
 // Negates one component (axis 0 x, 1 y, 2 z) of every location and handle; with
-// mirrorRotation also the two rotation components that turn about the other axes (axis 0:
-// roll, yaw; 1: yaw, pitch; 2: roll, pitch). Any other axis changes nothing.
+// mirrorRotation also turns every camera to look at the mirrored scene (rotator units): axis 0
+// yaw becomes 32768 - yaw, within -32768..32768; axis 1 yaw is negated; axis 2 pitch is
+// negated; roll is negated on every axis. Any other axis changes nothing.
 void MirrorSnapshots(SnapshotMap& path, int axis, bool mirrorRotation);
 // Adds (x, y, z) to every location; handles stay as they are.
 void OffsetSnapshots(SnapshotMap& path, float x, float y, float z);
@@ -26,8 +27,9 @@ bool ScaleSnapshots(SnapshotMap& path, float factor);
 // Rotates every location and handle about the origin: about X, then Y, then Z, by degrees,
 // skipping each axis whose angle is exactly 0. Camera rotations are left alone.
 void RotateSnapshots(SnapshotMap& path, float rx, float ry, float rz);
-// Puts the records in reverse order on the same keys, each record's frame set to its new
-// key: frames still rise while timestamps now fall. False, changing nothing, below 2 records.
+// Puts the records in reverse order on the same keys. Each key keeps its frame and timestamp,
+// so time still rises with the frames, and each record's out and in handles swap; every other
+// field travels with its record. False, changing nothing, below 2 records.
 bool ReverseSnapshots(SnapshotMap& path);
 // Replaces location, FOV and rotation of every inner waypoint, in frame order, by the mean of
 // itself and its two neighbours, the earlier neighbour already smoothed. Rotations are

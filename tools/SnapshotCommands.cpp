@@ -142,9 +142,20 @@ void RunCameraCommand(const CommandContext& context, const Arguments& arguments)
         JumpToFrame(context, reader);
 }
 
+// One line: "Frame 120 of 9000, 30 fps, 4.00 s". The rate is the one the replay reports, 0
+// included; the time is the replay's own seconds at the frame shown.
 void RunReplayInfoCommand(const CommandContext& context, const Arguments&) {
-    if (!context.gameWrapper->IsInReplay())
+    ReplayServerWrapper replay = context.gameWrapper->IsInReplay()
+                                     ? context.gameWrapper->GetGameEventAsReplay()
+                                     : ReplayServerWrapper();
+    if (replay.IsNull()) {
         context.cvarManager->log("Not in replay");
+        return;
+    }
+    context.cvarManager->log("Frame " + std::to_string(replay.GetCurrentReplayFrame()) + " of " +
+                             std::to_string(replay.GetReplayFrameCount()) + ", " +
+                             std::to_string(replay.GetReplayFPS()) + " fps, " +
+                             FormatFixed(replay.GetReplayTimeElapsed(), 2) + " s");
 }
 
 void RunDollyCommand(const CommandContext& context, const Arguments& arguments) {

@@ -12,7 +12,7 @@
 // dolly_cam_show, dolly_cam_clone, dolly_cam_set_location, dolly_cam_set_rotation,
 // dolly_cam_set_fov, dolly_cam_set_frame
 void RunCameraCommand(const CommandContext& context, const std::vector<std::string>& arguments);
-// dolly_replayinfo
+// dolly_replayinfo: the frame shown, the replay's length and rate, and its time
 void RunReplayInfoCommand(const CommandContext& context, const std::vector<std::string>& arguments);
 // dolly_snapshot_take, dolly_activate, dolly_deactivate
 void RunDollyCommand(const CommandContext& context, const std::vector<std::string>& arguments);

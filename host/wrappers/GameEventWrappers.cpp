@@ -82,6 +82,11 @@ int ReplayServerWrapper::GetReplayFPS() const {
     return world == nullptr ? 0 : world->Fps();
 }
 
+int ReplayServerWrapper::GetReplayFrameCount() const {
+    const World* world = LiveWorld(memory_address, true);
+    return world == nullptr ? 0 : world->FrameCount();
+}
+
 void ReplayServerWrapper::SkipToFrame(int frame) {
     if (World* world = LiveWorld(memory_address, true))
         world->SkipToFrame(frame);

@@ -1,10 +1,9 @@
 // Snapshots, activation, strategy rebuilds and the sampled path.
 
-#include <cmath>
 #include <limits>
 
-#include "path/PathLimits.h"
 #include "interp/InterpStrategy.h"
+#include "path/PathLimits.h"
 #include "tests/plugin/PluginFixture.h"
 
 namespace Quorvel::Testing {
@@ -27,7 +26,6 @@ TEST_F(DollyCamTest, TakingTwiceAtOneFrameKeepsTheSecondCamera) {
     EXPECT_EQ(s.rotation, (FloatRotator{-1, -2, -3}));
     EXPECT_EQ(s.FOV, 70.0f);
     EXPECT_EQ(s.timestamp, 4.0f); // frame 120 at 30 fps
-    EXPECT_EQ(s.weight, 1.0f);
 }
 
 TEST_F(DollyCamTest, SnapshotsPrintAsFiveLines) {
@@ -55,7 +53,6 @@ TEST_F(DollyCamTest, GetSnapshotBetweenWaypointsIsTheDefault) {
     TakeAt(0, {1, 1, 1});
     TakeAt(60, {2, 2, 2});
     EXPECT_EQ(Cam().GetSnapshot(30), CameraSnapshot());
-    EXPECT_EQ(Cam().GetSnapshot(30).weight, 1.0f);
 }
 
 TEST_F(DollyCamTest, TakingOutsideAReplayStoresNothing) {
@@ -93,7 +90,6 @@ TEST_F(DollyCamTest, ActivateOnceAndDeactivateUnlocksTheFov) {
     EXPECT_TRUE(Cam().isActive);
     ASSERT_TRUE(Cam().locationStrategy);
 
-    host.GetWorld().GetCamera(); // the camera exists in the replay
     host.Run("dolly_deactivate");
     host.Run("dolly_deactivate");
     EXPECT_EQ(host.Lines().back(), "Dollycam deactivated");
@@ -151,12 +147,12 @@ TEST_F(DollyCamTest, PathCacheSamplesEveryFrameOfEachSegmentAtItsOwnRate) {
     host.Run("dolly_snapshot_take");
 
     const SnapshotMap& cache = *Cam().pathCache;
-    ASSERT_EQ(cache.size(), 60u); // 100..159; the last waypoint's frame has no segment
+    ASSERT_EQ(cache.size(), 61u); // 100..160, the last waypoint's frame on the last segment
     EXPECT_EQ(cache.begin()->first, 100);
-    EXPECT_EQ(cache.rbegin()->first, 159);
     EXPECT_FLOAT_EQ(cache.at(130).timestamp, 5.5f);
     EXPECT_NEAR(cache.at(130).location.X, 300.0f, 1e-3f);
-    EXPECT_EQ(cache.at(130).weight, 1.0f);
+    EXPECT_EQ(cache.at(160).timestamp, 6.0f);
+    EXPECT_EQ(cache.at(160).location.X, 600.0f);
 }
 
 TEST_F(DollyCamTest, PathCacheOfASingleWaypointDependsOnTheMode) {
@@ -178,7 +174,7 @@ TEST_F(DollyCamTest, PathCacheOutsideAReplayKeepsTheOldOne) {
     EXPECT_EQ(Cam().pathCache, cache);
 }
 
-TEST_F(DollyCamTest, PathCacheSurvivesAReplayWithoutFrameRate) {
+TEST_F(DollyCamTest, PathCacheTimesFramesAtThirtyASecondInAReplayWithoutFrameRate) {
     host.Leave();
     host.EnterReplay(0);
     host.EnterFlycam();
@@ -187,15 +183,17 @@ TEST_F(DollyCamTest, PathCacheSurvivesAReplayWithoutFrameRate) {
     first.FOV = 90.0f;
     Cam().snapshots->emplace(0, first);
     CameraSnapshot last;
-    last.frame = 10;
-    last.timestamp = 0.0f; // no time passes: the rate falls back to the usual 30 fps
+    last.frame = 0; // the field does not advance past the first: no rate from the path
+    last.timestamp = 1.0f / 3.0f;
     last.FOV = 90.0f;
+    last.location.X = 300.0f;
     Cam().snapshots->emplace(10, last);
     Cam().UpdateLocationStrategy();
-    for (const auto& [frame, sample] : *Cam().pathCache) {
-        EXPECT_TRUE(std::isfinite(sample.timestamp)) << frame;
-        EXPECT_TRUE(std::isfinite(sample.location.X)) << frame;
-    }
+    const SnapshotMap& cache = *Cam().pathCache;
+    ASSERT_EQ(cache.size(), 11u);
+    EXPECT_FLOAT_EQ(cache.at(3).timestamp, 0.1f); // 3 frames at 30 a second
+    EXPECT_NEAR(cache.at(3).location.X, 90.0f, 1e-3f);
+    EXPECT_FLOAT_EQ(cache.at(10).location.X, 300.0f);
 }
 
 TEST_F(DollyCamTest, AWaypointTooFarFromThePathIsRefused) {

@@ -2,6 +2,9 @@
 // spring, driven frame by frame against a recorder instead of the game camera.
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <functional>
 #include <vector>
 
 #include "core/IGameApplier.h"
@@ -76,26 +79,42 @@ TEST_F(ClockTest, NothingIsWrittenOutsideThePath) {
     EXPECT_FALSE(ApplyAt(29));
     EXPECT_TRUE(ApplyAt(30));
     EXPECT_FALSE(ApplyAt(301));
-    EXPECT_FALSE(ApplyAt(300)); // the last waypoint's own frame: linear has no value there
 }
 
-TEST_F(ClockTest, PausedReplayRunsOnThenSnapsBackToTheFrame) {
+bool SamePose(const CameraPose& a, const CameraPose& b) {
+    return a.x == b.x && a.y == b.y && a.z == b.z && a.pitch == b.pitch && a.yaw == b.yaw &&
+           a.roll == b.roll && a.FOV == b.FOV;
+}
+
+TEST_F(ClockTest, APausedReplayHoldsOneSteadyPoseAndThenPlaysOnInStep) {
     ASSERT_TRUE(ApplyAt(90)); // frame time 3.0 s
     EXPECT_NEAR(Last().x, 300.0f, 1e-3f);
-    // The replay stays at frame 90; the game clock runs a frame at a time. Within 1.5
-    // frames the smooth clock is believed, beyond that it is pulled back.
-    std::vector<float> xs;
-    for (int i = 0; i < 6; ++i) {
-        host.Tick();
-        engine->Apply();
-        xs.push_back(Last().x);
+    int frame = 90;
+    for (const int pauseTicks : {8, 1, 2}) {
+        // The replay stands still while the game clock runs a frame at a time: the path time
+        // runs one frame period ahead of the frame shown and waits there, on every apply.
+        host.Pause();
+        std::vector<CameraPose> held;
+        for (int tick = 0; tick < pauseTicks; ++tick) {
+            host.Tick();
+            engine->Apply();
+            held.push_back(Last());
+            engine->Apply();
+            held.push_back(Last());
+        }
+        EXPECT_NEAR(held.front().x, (frame + 1) * 100.0f / 30.0f, 1e-3f) << frame;
+        for (const CameraPose& pose : held)
+            EXPECT_TRUE(SamePose(pose, held.front())) << frame << " " << pose.x;
+        // Playing again, the next frame is where the camera waited, and the frames after it
+        // are where an uninterrupted run puts them.
+        host.Play();
+        for (const int end = frame + 10; frame < end;) {
+            host.Tick();
+            engine->Apply();
+            ++frame;
+            ASSERT_NEAR(Last().x, frame * 100.0f / 30.0f, 1e-3f) << frame;
+        }
     }
-    for (float x : xs) {
-        EXPECT_GE(x, 300.0f - 1e-3f);
-        EXPECT_LE(x, 300.0f + 100.0f * 1.5f / 30.0f + 1e-3f);
-    }
-    EXPECT_NEAR(xs[0], 300.0f + 100.0f / 30.0f, 1e-3f); // one frame ahead: believed
-    EXPECT_NEAR(xs[1], 300.0f, 1e-3f);                  // two frames ahead: snapped back
 }
 
 TEST_F(ClockTest, JumpingBackRestartsTheClockAtTheNewFrame) {
@@ -131,6 +150,194 @@ TEST_F(ClockTest, AnHourOfPlaybackNeverDriftsMoreThanOneAndAHalfFrames) {
         worst = std::max(worst, std::fabs(Last().x - expected));
     }
     EXPECT_LE(worst, 100.0f * 1.5f / 30.0f + 1.0f);
+}
+
+// Five waypoints, so that every mode uses its own curve rather than a fallback; the last one
+// turned and zoomed so that a pose one frame short of it shows.
+class PathEndTest : public PlaybackTest {
+protected:
+    void SetUp() override {
+        PlaybackTest::SetUp();
+        AddWaypoint(0, 0.0f, {0, 0, 0});
+        AddWaypoint(30, 1.0f, {300, 100, 0});
+        AddWaypoint(60, 2.0f, {600, 0, 50}, {0, 4000, 0});
+        AddWaypoint(90, 3.0f, {900, -100, 50}, {0, 8000, 0});
+        AddWaypoint(120, 4.0f, {1200, 0, 100}, {1000, 12000, 0});
+        (*engine->snapshots)[120].FOV = 60.0f;
+    }
+};
+
+TEST_F(PathEndTest, PlaybackAndThePathCacheArriveAtTheLastWaypointInEveryMode) {
+    const CameraSnapshot last = engine->snapshots->at(120);
+    for (int mode = 0; mode <= 7; ++mode) {
+        host.Run("dolly_interpmode " + std::to_string(mode));
+        Rebuild();
+        // B-spline finds the moment by bisection, to a small fraction of a frame.
+        const float near = mode == 5 ? 0.5f : 0.01f;
+        ASSERT_TRUE(ApplyAt(120)) << "mode " << mode;
+        ASSERT_TRUE(engine->pathCache->count(120)) << "mode " << mode;
+        const CameraSnapshot& sample = engine->pathCache->at(120);
+        const CameraPose poses[] = {Last(),
+                                    {sample.location.X, sample.location.Y, sample.location.Z,
+                                     sample.rotation.pitch, sample.rotation.yaw,
+                                     sample.rotation.roll, sample.FOV}};
+        for (const CameraPose& pose : poses) {
+            EXPECT_NEAR(pose.x, last.location.X, near) << "mode " << mode;
+            EXPECT_NEAR(pose.y, last.location.Y, near) << "mode " << mode;
+            EXPECT_NEAR(pose.z, last.location.Z, near) << "mode " << mode;
+            EXPECT_NEAR(pose.pitch, last.rotation.pitch, 1.0f) << "mode " << mode;
+            EXPECT_NEAR(pose.yaw, last.rotation.yaw, 1.0f) << "mode " << mode;
+            EXPECT_NEAR(pose.FOV, last.FOV, near) << "mode " << mode;
+        }
+        EXPECT_EQ(sample.timestamp, 4.0f);
+        EXPECT_EQ(engine->pathCache->size(), 121u) << "mode " << mode;
+    }
+}
+
+TEST_F(PathEndTest, HeldPastTheEndTheCameraRestsOnTheLastWaypoint) {
+    host.Run("dolly_interpmode 0");
+    Rebuild();
+    ASSERT_TRUE(ApplyAt(120, 100)); // far from the frame time: snaps to it
+    // The replay stands at the last frame while the game clock runs on.
+    for (int tick = 0; tick < 5; ++tick) {
+        host.Tick();
+        engine->Apply();
+        EXPECT_EQ(Last().x, 1200.0f) << tick;
+        EXPECT_EQ(Last().FOV, 60.0f) << tick;
+    }
+}
+
+TEST_F(PlaybackTest, AReversedPathFliesTheOriginalBackwardsFrameByFrame) {
+    // A, B, C a second apart at 30 frames a second; B's custom handles swing the cubic Hermite
+    // curve sideways and lean it forward, so a handle that kept pointing the old way would show.
+    AddWaypoint(30, 1.0f, {0, 0, 0});
+    AddWaypoint(60, 2.0f, {1000, 0, 0}, {0, 8000, 0});
+    AddWaypoint(90, 3.0f, {2000, 500, 0}, {0, 16000, 0});
+    CameraSnapshot& b = (*engine->snapshots)[60];
+    b.v3_bz_has_custom = true;
+    b.v3_bz_ctrl_out = {500, 300, 0};
+    b.v3_bz_ctrl_in = {-200, -300, 0};
+    // Poses of frames 30 to 90, played as the replay runs.
+    const auto fly = [&] {
+        std::vector<CameraPose> poses;
+        EXPECT_TRUE(ApplyAt(30));
+        poses.push_back(Last());
+        host.Play();
+        for (int frame = 31; frame <= 90; ++frame) {
+            host.Tick();
+            const size_t before = recorder->poses.size();
+            engine->Apply();
+            EXPECT_EQ(recorder->poses.size(), before + 1) << frame;
+            poses.push_back(Last());
+        }
+        host.Pause();
+        return poses;
+    };
+    for (const int mode : {0, 1, 7}) {
+        host.Run("dolly_interpmode " + std::to_string(mode));
+        Rebuild();
+        const std::vector<CameraPose> original = fly();
+        engine->ReversePath();
+        const std::vector<CameraPose> reversed = fly();
+        engine->ReversePath(); // and back, for the next mode
+        ASSERT_EQ(reversed.size(), 61u);
+        for (size_t k = 0; k < reversed.size(); ++k) {
+            const CameraPose& there = original[60 - k];
+            const std::string where =
+                "mode " + std::to_string(mode) + " frame " + std::to_string(30 + k);
+            EXPECT_NEAR(reversed[k].x, there.x, 0.05f) << where;
+            EXPECT_NEAR(reversed[k].y, there.y, 0.05f) << where;
+            EXPECT_NEAR(reversed[k].yaw, there.yaw, 1.0f) << where;
+            if (k > 0) { // the camera never stands still or turns back
+                EXPECT_GT(reversed[k - 1].x - reversed[k].x, 1.0f) << where;
+            }
+        }
+    }
+}
+
+// FNV-1a over the bit patterns of every value of every pose, in order.
+std::uint64_t Digest(const std::vector<CameraPose>& poses) {
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const CameraPose& pose : poses) {
+        for (const float value :
+             {pose.x, pose.y, pose.z, pose.pitch, pose.yaw, pose.roll, pose.FOV}) {
+            std::uint32_t bits = 0;
+            std::memcpy(&bits, &value, sizeof bits);
+            for (int byte = 0; byte < 4; ++byte) {
+                hash ^= (bits >> (8 * byte)) & 0xffu;
+                hash *= 1099511628211ull;
+            }
+        }
+    }
+    return hash;
+}
+
+// While the replay runs frame by frame, with jumps but no pause, playback writes exactly the
+// poses it wrote before the paused camera was held steady: the digests and counts of every
+// pose written, recorded with that earlier build, in every mode and with every playback
+// option. Two applies a frame, as the game's hook and canvas make them.
+TEST_F(PlaybackTest, UninterruptedPlaybackWritesThePosesItAlwaysHas) {
+    AddWaypoint(15, 0.5f, {0, 0, 100}, {0, 1000, 0});
+    AddWaypoint(30, 1.0f, {400, 300, 150}, {-500, 9000, 300});
+    AddWaypoint(45, 1.5f, {900, 200, 120}, {200, 20000, -300});
+    AddWaypoint(60, 2.0f, {1200, -400, 300}, {800, 31000, 0});
+    (*engine->snapshots)[45].FOV = 70.0f;
+    CameraSnapshot& custom = (*engine->snapshots)[30];
+    custom.v3_bz_has_custom = true;
+    custom.v3_bz_ctrl_out = {150, 100, 0};
+    custom.v3_bz_ctrl_in = {-100, -50, 0};
+    const struct {
+        const char* name;
+        int location, rotation;
+        std::function<void()> option;
+        std::uint64_t digest;
+        size_t poses;
+    } runs[] = {
+        {"mode 0", 0, 0, nullptr, 6258027343612510027u, 152},
+        {"mode 1", 1, 1, nullptr, 931251672900301548u, 152},
+        {"mode 2", 2, 2, nullptr, 17195295302644612682u, 152},
+        {"mode 3", 3, 3, nullptr, 11718517607236973845u, 152},
+        {"mode 4", 4, 4, nullptr, 14693457833224384600u, 152},
+        {"mode 5", 5, 5, nullptr, 17385521760934752181u, 152},
+        {"mode 6", 6, 6, nullptr, 17523169909077810016u, 152},
+        {"mode 7", 7, 7, nullptr, 923711317215069587u, 152},
+        {"location 7, rotation 5", 7, 5, nullptr, 14305234610536522496u, 152},
+        {"constant speed", 5, 5, [&] { engine->speedNormalisation = true; }, 726553104587105005u,
+         152},
+        {"soft follow", 0, 0, [&] { engine->softFollow = true; }, 17088144576604910028u, 152},
+        {"aimed at the moving ball", 4, 4, [&] { engine->lockTarget = 1; }, 3838730828874952194u,
+         152},
+        {"ten frames late", 6, 6, [&] { engine->frameShift = 10; }, 15604252136390496005u, 142},
+        {"subdivided twice", 0, 0, [&] { host.Run("dolly_chaikin_degree 2"); },
+         7032163432269841875u, 152},
+    };
+    for (const auto& run : runs) {
+        host.Run("dolly_interpmode_location " + std::to_string(run.location));
+        host.Run("dolly_interpmode_rotation " + std::to_string(run.rotation));
+        host.Run("dolly_chaikin_degree 0");
+        engine->speedNormalisation = engine->softFollow = false;
+        engine->lockTarget = engine->frameShift = 0;
+        if (run.option)
+            run.option();
+        Rebuild();
+        ResetPlaybackClock();
+        recorder->poses.clear();
+        host.SetFrame(0);
+        host.Play();
+        bool jumped = false;
+        while (host.GetWorld().Frame() < 75) {
+            host.Tick();
+            if (!jumped && host.GetWorld().Frame() == 50) {
+                host.SetFrame(20); // back into the path: the clock restarts there
+                jumped = true;
+            }
+            engine->Apply();
+            engine->Apply();
+        }
+        host.Pause();
+        EXPECT_EQ(recorder->poses.size(), run.poses) << run.name;
+        EXPECT_EQ(Digest(recorder->poses), run.digest) << run.name;
+    }
 }
 
 TEST_F(PlaybackTest, FrameTimeDoesNotDivideWhenTheNextFrameFieldDoesNotAdvance) {
@@ -307,6 +514,76 @@ TEST_F(PlaybackTest, DifferentModesTakeRotationFromTheRotationStrategy) {
     ASSERT_TRUE(ApplyAt(10, 100)); // a third of the way
     EXPECT_NEAR(Last().x, 100.0f, 1e-3f);
     EXPECT_NEAR(Last().yaw, 250.0f, 0.05f); // (1 - cos(pi / 3)) / 2 = 0.25
+}
+
+TEST_F(ClockTest, SoftFollowStepsAsIfNoMoreThanATenthOfASecondHadPassed) {
+    // The spring rests at x = 0 (frame 0); the path then stands at x = 500 (frame 150) after
+    // the game clock ran for the gap. Each step closes 1 - exp(-tension * dt) of the distance,
+    // with dt kept between 0.001 s and 0.1 s.
+    engine->softFollow = true;
+    engine->softFollowTension = 5.0f;
+    const struct {
+        int gapTicks; // game frames of 1/30 s
+        float dt;
+    } rows[] = {{30, 0.1f}, {300, 0.1f}, {1, 1.0f / 30.0f}, {0, 0.001f}};
+    for (const auto& row : rows) {
+        ResetPlaybackClock();
+        engine->softFollowPrimed = false;
+        ASSERT_TRUE(ApplyAt(0, 1)); // at game-clock 0 the previous step would count as unset
+        ASSERT_EQ(Last().x, 0.0f);
+        ASSERT_TRUE(ApplyAt(150, row.gapTicks));
+        EXPECT_NEAR(Last().x, 500.0f * (1.0f - std::exp(-5.0f * row.dt)), 0.01f)
+            << row.gapTicks << " ticks";
+    }
+}
+
+// Cubic Hermite location, B-spline rotation: two strategies, and each must follow an edit.
+class TransformedPathTest : public PlaybackTest {
+protected:
+    void SetUp() override {
+        PlaybackTest::SetUp();
+        host.Run("dolly_interpmode_location 7");
+        host.Run("dolly_interpmode_rotation 5");
+        AddWaypoint(0, 0.0f, {0, 0, 0}, {0, 2000, 100});
+        AddWaypoint(30, 1.0f, {300, 200, 0}, {500, 12000, 0});
+        AddWaypoint(60, 2.0f, {600, 0, 100}, {-500, 20000, -100});
+        AddWaypoint(90, 3.0f, {900, -200, 0}, {0, 26000, 0});
+        Rebuild();
+    }
+};
+
+TEST_F(TransformedPathTest, PlaybackTurnsAsTheEditedPathDoes) {
+    ASSERT_FALSE(engine->sameStrategyMode);
+    const struct {
+        const char* name;
+        std::function<void()> edit;
+    } edits[] = {{"mirror on x",
+                  [&] {
+                      engine->MirrorPath(0, true);
+                  }},
+                 {"mirror on y",
+                  [&] {
+                      engine->MirrorPath(1, true);
+                  }},
+                 {"reverse",
+                  [&] {
+                      engine->ReversePath();
+                  }},
+                 {"mirror on z", [&] {
+                      engine->MirrorPath(2, true);
+                  }}};
+    for (const auto& edit : edits) {
+        edit.edit();
+        for (const int frame : {30, 60}) {
+            ASSERT_TRUE(ApplyAt(frame, 100)) << edit.name;
+            const CameraSnapshot& waypoint = engine->snapshots->at(frame);
+            EXPECT_NEAR(Last().x, waypoint.location.X, 0.01f) << edit.name << " " << frame;
+            EXPECT_NEAR(Last().y, waypoint.location.Y, 0.01f) << edit.name << " " << frame;
+            EXPECT_NEAR(Last().pitch, waypoint.rotation.pitch, 2.0f) << edit.name << " " << frame;
+            EXPECT_NEAR(Last().yaw, waypoint.rotation.yaw, 2.0f) << edit.name << " " << frame;
+            EXPECT_NEAR(Last().roll, waypoint.rotation.roll, 2.0f) << edit.name << " " << frame;
+        }
+    }
 }
 
 } // namespace

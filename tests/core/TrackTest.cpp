@@ -41,10 +41,10 @@ TEST(TrackTest, LinearPlaybackFollowsTheWaypointsAndNothingElse) {
               0);
 
     const std::vector<TrackRow> rows = ReadTrack(folder / "track.csv");
-    // Written from the first waypoint's frame up to, not including, the last one's.
-    ASSERT_EQ(rows.size(), 120u);
+    // Written from the first waypoint's frame to the last one's.
+    ASSERT_EQ(rows.size(), 121u);
     EXPECT_EQ(rows.front().frame, 30);
-    EXPECT_EQ(rows.back().frame, 149);
+    EXPECT_EQ(rows.back().frame, 150);
     for (const TrackRow& r : rows) {
         const Key& a = r.frame < 90 ? kKeys[0] : kKeys[1];
         const Key& b = r.frame < 90 ? kKeys[1] : kKeys[2];

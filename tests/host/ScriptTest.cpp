@@ -82,6 +82,7 @@ TEST_P(MalformedLineTest, StopsWithStatusTwo) {
 
 INSTANTIATE_TEST_SUITE_P(Lines, MalformedLineTest,
                          testing::Values("@replay fps=abc", "@replay 30", "@replay fps=1001",
+                                         "@replay frames=-1", "@replay fps=30 frames=9 x",
                                          "@camera 1 2 3", "@camera 1 2 3 1.5 0 0 90",
                                          "@camera 1 2 3 0 0 0 inf", "@frame", "@frame -1",
                                          "@frame 5 abc", "@tick -1", "@tick 2.5", "@ball 1 2",

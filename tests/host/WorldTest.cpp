@@ -54,6 +54,15 @@ TEST_F(WorldTest, ReplayAdvancesOneFramePerTickAtItsRate) {
     EXPECT_EQ(Replay().GetCurrentReplayFrame(), 0);
 }
 
+TEST_F(WorldTest, AReplayReportsItsLength) {
+    world.EnterReplay();
+    EXPECT_EQ(Replay().GetReplayFrameCount(), World::kDefaultReplayFrames);
+    world.EnterReplay(60, 1200);
+    EXPECT_EQ(Replay().GetReplayFrameCount(), 1200);
+    world.EnterGame();
+    EXPECT_EQ(Replay().GetReplayFrameCount(), 0); // a live game is no replay
+}
+
 TEST_F(WorldTest, UpdatePovFiresWhereThereIsACameraAndEnteringAReplayRestartsIt) {
     RecordEvents();
     int draws = 0;

@@ -108,6 +108,28 @@ TEST_F(PluginTest, SpeedNormalisationNeedsTwoWaypointsForItsTable) {
     EXPECT_FALSE(Cam().speedNormalisation);
 }
 
+TEST_F(PluginTest, SpeedNormalisationSwitchedOnLaterRetimesThePlayingPath) {
+    // 100 units in the first second, 1000 in the next: at the middle frame the camera is at
+    // 100 by the clock, and at half the distance (550) at constant speed.
+    EnterFlycamReplay();
+    host.Run("dolly_interpmode 0");
+    TakeAt(0, {0, 0, 100});
+    TakeAt(30, {100, 0, 100});
+    TakeAt(60, {1100, 0, 100});
+    host.Run("dolly_activate");
+    host.Pause();
+    const std::pair<const char*, float> rows[] = {{"dolly_speed_norm 0", 100.0f},
+                                                  {"dolly_speed_norm 1", 550.0f}};
+    for (const auto& [typed, x] : rows) {
+        host.Run(typed);
+        host.SetFrame(10); // away and back, so the clock is taken from the frame
+        host.Tick();
+        host.SetFrame(30);
+        host.Tick();
+        EXPECT_NEAR(host.Camera().location.X, x, 0.5f) << typed;
+    }
+}
+
 TEST_F(PluginTest, RenderSwitchesFollowTheirVariables) {
     host.Run("dolly_render 0");
     EXPECT_FALSE(Cam().showPath);

@@ -101,6 +101,8 @@ TEST_F(PathCommands, PathToolsApplyTheirEditWithTheArgumentsInOrder) {
 TEST_F(PathCommands, RefusedArgumentsAreOneLineAndChangeNothing) {
     LoadPath(kA);
     EXPECT_EQ(Run("dolly_path_mirror 1 y"), Lines{"dolly_path_mirror: not a valid number: y"});
+    EXPECT_EQ(Run("dolly_path_mirror -1"),
+              Lines{"dolly_path_mirror: the axis must be 0 (x), 1 (y) or 2 (z), not -1"});
     EXPECT_EQ(Run("dolly_path_offset a 0 1"), Lines{"dolly_path_offset: not a valid number: a"});
     EXPECT_EQ(Run("dolly_path_rotate 1e39 0 0"),
               Lines{"dolly_path_rotate: not a valid number: 1e39"});

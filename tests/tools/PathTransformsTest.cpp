@@ -2,9 +2,12 @@
 // change nothing.
 
 #include <cmath>
+#include <string>
+#include <utility>
 
 #include <gtest/gtest.h>
 
+#include "math/CameraMath.h"
 #include "tests/storage/StorageTestSupport.h"
 #include "tools/PathTransforms.h"
 
@@ -30,13 +33,13 @@ CameraSnapshot Full(Vector location = {10.0f, 20.0f, 30.0f}, Vector out = {1.0f,
 
 } // namespace
 
-TEST(Mirror, NegatesOneAxisAndTheChosenRotations) {
+TEST(Mirror, NegatesOneAxisAndTurnsTheCamerasToMatch) {
     const struct {
         int axis;
         bool mirrorRotation;
         CameraSnapshot expected;
-    } rows[] = {{0, true, Full({-10, 20, 30}, {-1, 2, 3}, {4, -5, -6}, {1000, -16384, -200})},
-                {1, true, Full({10, -20, 30}, {1, -2, 3}, {-4, 5, -6}, {-1000, -16384, 200})},
+    } rows[] = {{0, true, Full({-10, 20, 30}, {-1, 2, 3}, {4, -5, -6}, {1000, 16384, -200})},
+                {1, true, Full({10, -20, 30}, {1, -2, 3}, {-4, 5, -6}, {1000, -16384, -200})},
                 {2, true, Full({10, 20, -30}, {1, 2, -3}, {-4, -5, 6}, {-1000, 16384, -200})},
                 {1, false, Full({10, -20, 30}, {1, -2, 3}, {-4, 5, -6})},
                 {5, true, Full()},
@@ -45,6 +48,73 @@ TEST(Mirror, NegatesOneAxisAndTheChosenRotations) {
         SnapshotMap path{{100, Full()}};
         MirrorSnapshots(path, row.axis, row.mirrorRotation);
         EXPECT_EQ(path.at(100), row.expected) << "axis " << row.axis;
+    }
+}
+
+TEST(Mirror, AcrossXTheHeadingStaysWithinHalfATurnEitherWay) {
+    // Stored yaw, and yaw after mirroring across x (rotator units).
+    const std::pair<float, float> rows[] = {{16384, 16384},  {-16384, -16384}, {0, 32768},
+                                            {32768, 0},      {-32768, 0},      {8192, 24576},
+                                            {-8192, -24576}, {40000, -7232}};
+    for (const auto& [yaw, mirrored] : rows) {
+        SnapshotMap path{{1, Waypoint(1, 0.0f, {}, {0, yaw, 0})}};
+        MirrorSnapshots(path, 0, true);
+        EXPECT_EQ(path.at(1).rotation.yaw, mirrored) << yaw;
+    }
+}
+
+namespace {
+
+// The mirror image of a direction across the plane through the origin normal to an axis.
+Quorvel::Math::Vec3d Reflect(Quorvel::Math::Vec3d v, int axis) {
+    double* components[] = {&v.x, &v.y, &v.z};
+    *components[axis] = -*components[axis];
+    return v;
+}
+
+void ExpectSameDirection(const Quorvel::Math::Vec3d& got, const Quorvel::Math::Vec3d& want,
+                         const std::string& where) {
+    EXPECT_NEAR(got.x, want.x, 1e-6) << where;
+    EXPECT_NEAR(got.y, want.y, 1e-6) << where;
+    EXPECT_NEAR(got.z, want.z, 1e-6) << where;
+}
+
+} // namespace
+
+TEST(Mirror, EveryCameraLooksAtTheMirroredScene) {
+    using Quorvel::Math::MakeCameraBasis;
+    // A camera looking along +y keeps doing so across x and looks along -y across y.
+    const FloatRotator alongY{0, 16384, 0};
+    const std::pair<int, Quorvel::Math::Vec3d> quarterTurn[] = {{0, {0, 1, 0}}, {1, {0, -1, 0}}};
+    for (const auto& [axis, forward] : quarterTurn) {
+        SnapshotMap path{{1, Waypoint(1, 0.0f, {}, alongY)}};
+        MirrorSnapshots(path, axis, true);
+        const FloatRotator& r = path.at(1).rotation;
+        ExpectSameDirection(MakeCameraBasis(r.pitch, r.yaw, r.roll).forward, forward,
+                            "axis " + std::to_string(axis));
+    }
+    // Any camera: the mirrored one looks along the mirrored direction, and its image is the
+    // mirror image turned over: up is mirrored across a wall, right across the floor.
+    const FloatRotator cameras[] = {{1000, 16384, 200},
+                                    {-3000, -28000, 9000},
+                                    {12000, 30000, -16000},
+                                    {0, 0, 0},
+                                    {-8000, 5000, 32000}};
+    for (const FloatRotator& camera : cameras) {
+        const auto before = MakeCameraBasis(camera.pitch, camera.yaw, camera.roll);
+        for (int axis = 0; axis < 3; ++axis) {
+            SnapshotMap path{{1, Waypoint(1, 0.0f, {}, camera)}};
+            MirrorSnapshots(path, axis, true);
+            const FloatRotator& r = path.at(1).rotation;
+            const auto after = MakeCameraBasis(r.pitch, r.yaw, r.roll);
+            const std::string where =
+                "axis " + std::to_string(axis) + " yaw " + std::to_string(camera.yaw);
+            ExpectSameDirection(after.forward, Reflect(before.forward, axis), where);
+            if (axis == 2)
+                ExpectSameDirection(after.right, Reflect(before.right, axis), where);
+            else
+                ExpectSameDirection(after.up, Reflect(before.up, axis), where);
+        }
     }
 }
 
@@ -95,20 +165,34 @@ TEST(Rotate, TurnsPositionsAndHandlesAboutXThenYThenZButNotTheCamera) {
     }
 }
 
-TEST(Reverse, RecordsSwapFramesWhileTimestampsTravelWithThem) {
-    SnapshotMap path{{100, Waypoint(100, 1.0f, {1.0f, 0.0f, 0.0f})},
-                     {200, Waypoint(200, 2.0f, {2.0f, 0.0f, 0.0f})},
-                     {300, Waypoint(300, 3.0f, {3.0f, 0.0f, 0.0f})}};
+TEST(Reverse, RecordsMoveToTheMirroredKeysWhichKeepTheirMomentsAndHandlesSwap) {
+    const Vector a{1, 0, 0}, b{2, 0, 0}, c{3, 0, 0};
+    SnapshotMap path{{100, Waypoint(100, 1.0f, a)},
+                     {200, Waypoint(200, 2.0f, b)},
+                     {300, Waypoint(300, 3.0f, c)}};
     path[100].weight = 5.0f;
+    path[100].v3_bz_has_custom = true;
+    path[100].v3_bz_ctrl_out = {10, 0, 0}; // leaving A towards B
+    path[100].v3_bz_ctrl_in = {-10, 1, 0};
     ASSERT_TRUE(ReverseSnapshots(path));
     ASSERT_EQ(path.size(), 3u);
-    for (const int frame : {100, 200, 300}) {
-        const CameraSnapshot& s = path.at(frame);
-        EXPECT_EQ(s.frame, frame);
-        EXPECT_EQ(s.timestamp, (400 - frame) / 100.0f);
-        EXPECT_EQ(s.location.X, (400 - frame) / 100.0f);
+    const struct {
+        int frame;
+        float timestamp;
+        Vector location;
+    } rows[] = {{100, 1.0f, c}, {200, 2.0f, b}, {300, 3.0f, a}};
+    for (const auto& row : rows) {
+        const CameraSnapshot& s = path.at(row.frame);
+        EXPECT_EQ(s.frame, row.frame);
+        EXPECT_EQ(s.timestamp, row.timestamp) << row.frame;
+        EXPECT_EQ(s.location, row.location) << row.frame;
     }
-    EXPECT_EQ(path.at(300).weight, 5.0f); // the first record's weight went with it
+    // A's record, now the last waypoint, is left along the way it used to be entered.
+    const CameraSnapshot& moved = path.at(300);
+    EXPECT_EQ(moved.weight, 5.0f);
+    EXPECT_TRUE(moved.v3_bz_has_custom);
+    EXPECT_EQ(moved.v3_bz_ctrl_out, Vector(-10, 1, 0));
+    EXPECT_EQ(moved.v3_bz_ctrl_in, Vector(10, 0, 0));
 }
 
 TEST(Smooth, AveragesWithTheAlreadySmoothedEarlierNeighbourAndRotationsAsPlainNumbers) {

@@ -46,5 +46,7 @@ public:
     // Replay seconds at the current frame.
     float GetReplayTimeElapsed() const;
     int GetReplayFPS() const;
+    // Frames in the whole replay.
+    int GetReplayFrameCount() const;
     void SkipToFrame(int frame);
 };
