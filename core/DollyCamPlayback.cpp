@@ -237,6 +237,9 @@ void DollyCam::Apply() {
     frame = SegmentFrame(frame);
 
     CameraPose pose = locationStrategy->Evaluate(t, frame);
+    // Without a location there is nothing to place the camera at, whatever the rotation says.
+    if (!pose.HasValue())
+        return;
     if (!sameStrategyMode && rotationStrategy) {
         const CameraPose turn = rotationStrategy->Evaluate(t, frame);
         pose.pitch = turn.pitch;

@@ -514,6 +514,14 @@ TEST_F(PlaybackTest, DifferentModesTakeRotationFromTheRotationStrategy) {
     ASSERT_TRUE(ApplyAt(10, 100)); // a third of the way
     EXPECT_NEAR(Last().x, 100.0f, 1e-3f);
     EXPECT_NEAR(Last().yaw, 250.0f, 0.05f); // (1 - cos(pi / 3)) / 2 = 0.25
+
+    // Catmull-Rom has no value on a path of three waypoints; a rotation strategy that has one
+    // must not send the camera to the world origin.
+    host.Run("dolly_interpmode_location 4");
+    host.Run("dolly_interpmode_rotation 5");
+    AddWaypoint(60, 2.0f, {600, 0, 0}, {0, 2000, 0});
+    Rebuild();
+    EXPECT_FALSE(ApplyAt(10, 100));
 }
 
 TEST_F(ClockTest, SoftFollowStepsAsIfNoMoreThanATenthOfASecondHadPassed) {
