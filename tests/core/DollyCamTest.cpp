@@ -1,6 +1,9 @@
 // Snapshots, activation, strategy rebuilds and the sampled path.
 
+#include <cmath>
 #include <limits>
+#include <string>
+#include <vector>
 
 #include "interp/InterpStrategy.h"
 #include "path/PathLimits.h"
@@ -114,13 +117,39 @@ TEST_F(DollyCamTest, UnknownModesReportAndBehaveLinear) {
     EXPECT_TRUE(host.Lines().empty());
 }
 
-TEST_F(DollyCamTest, EveryModeHasItsOwnStrategy) {
+// Five waypoints at uneven times on a zigzag: each mode draws its own curve through the
+// segment from frame 30 to 90, except 0 and 3, which are both the straight line.
+TEST_F(DollyCamTest, EveryModeBuildsItsOwnCurveAndZeroAndThreeAreBothLinear) {
+    const std::pair<int, Vector> waypoints[] = {{0, {0, 0, 0}},
+                                                {30, {300, 400, 0}},
+                                                {90, {600, -200, 100}},
+                                                {120, {900, 300, 0}},
+                                                {180, {1500, 0, 200}}};
+    for (const auto& [frame, location] : waypoints)
+        TakeAt(frame, location);
+    std::vector<float> y;
+    for (int mode = 0; mode <= 7; ++mode)
+        y.push_back(Cam().CreateInterpStrategy(mode)->Evaluate(1.5f, 45).y);
+    EXPECT_FLOAT_EQ(y[0], 250.0f) << "a quarter of the way from 400 to -200";
+    EXPECT_EQ(y[3], y[0]);
+    for (int a = 1; a <= 7; ++a) {
+        for (int b = 0; b < a; ++b) {
+            if (a == 3 && b == 0)
+                continue;
+            EXPECT_GT(std::fabs(y[a] - y[b]), 0.5f) << "modes " << b << " and " << a;
+        }
+    }
+}
+
+TEST_F(DollyCamTest, TheConsoleNamesEachModesStrategy) {
     const char* names[] = {"linear interpolation",           "nth bezier interpolation",
                            "cosine interpolation",           "linear interpolation",
                            "Catmull-Rom interpolation",      "Spline interpolation",
                            "Kochanek-Bartels interpolation", "Cubic Hermite spline"};
-    for (int mode = 0; mode <= 7; ++mode)
-        EXPECT_EQ(Cam().CreateInterpStrategy(mode)->GetName(), names[mode]) << mode;
+    for (int mode = 7; mode >= 0; --mode) {
+        host.Run("dolly_interpmode_rotation " + std::to_string(mode));
+        EXPECT_EQ(host.LastLine(), std::string("Rotation interp: ") + names[mode]);
+    }
 }
 
 TEST_F(DollyCamTest, StrategiesSeeThePathAsItWasWhenBuilt) {
