@@ -84,13 +84,15 @@ void DollyCamPlugin::onReplayHudDestroyed(std::string) {
     Guarded("onReplayHudDestroyed", [this] { gameWrapper->UnregisterDrawables(); });
 }
 
-void DollyCamPlugin::Render(CanvasWrapper) {
-    Guarded("Render", [this] {
+void DollyCamPlugin::Render(CanvasWrapper canvas) {
+    Guarded("Render", [&] {
         if (!IsInFlycam())
             return;
         // Playback runs here as well as from the camera hook, so the pose drawn this frame
         // is the one just evaluated.
         if (dollyCam->isActive)
             dollyCam->Apply();
+        if (*renderPathFlag)
+            dollyCam->RenderPath(canvas);
     });
 }
