@@ -94,5 +94,6 @@ void DollyCamPlugin::Render(CanvasWrapper canvas) {
             dollyCam->Apply();
         if (*renderPathFlag)
             dollyCam->RenderPath(canvas);
+        RenderShapes(canvas);
     });
 }

@@ -9,6 +9,7 @@
 //   plugin/VariableHandlers.cpp    value-changed handlers
 //   plugin/CommandHandlers.cpp     console-command entry points
 //   plugin/PluginWindowSlots.cpp   the settings window's host interface
+//   plugin/OverlaySteps.cpp        Render's overlay steps
 
 #include <map>
 #include <memory>
@@ -18,6 +19,7 @@
 #include "core/DollyCam.h"
 #include "corvane/plugin/CorvanePlugin.h"
 #include "corvane/plugin/PluginWindow.h"
+#include "overlay/ReferenceShape.h"
 #include "tools/CommandContext.h"
 
 class DollyCamPlugin final : public Corvane::Plugin::CorvanePlugin,
@@ -34,6 +36,9 @@ public:
     void onReplayInitGame(std::string eventName);
     void onReplayHudDestroyed(std::string eventName);
     void Render(CanvasWrapper canvas);
+
+    // --- Overlay, drawn by Render after playback ---------------------------------------------
+    void RenderShapes(CanvasWrapper canvas);
 
     // --- Console commands --------------------------------------------------------------------
     void onCameraCommand(const std::vector<std::string>& params);
@@ -78,6 +83,8 @@ public:
     float orbitYaw = 0.0f;         // radians
     float orbitPitch = 0.5f;       // radians
     std::map<int, bool> floorLock; // per waypoint frame
+    // In creation order; not saved with paths or presets.
+    std::vector<ReferenceShape> referenceShapes;
 
 private:
     void RegisterVariables();
