@@ -95,5 +95,6 @@ void DollyCamPlugin::Render(CanvasWrapper canvas) {
         if (*renderPathFlag)
             dollyCam->RenderPath(canvas);
         RenderShapes(canvas);
+        RenderGizmo(canvas);
     });
 }

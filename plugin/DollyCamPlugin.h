@@ -11,7 +11,6 @@
 //   plugin/PluginWindowSlots.cpp   the settings window's host interface
 //   plugin/OverlaySteps.cpp        Render's overlay steps
 
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,6 +18,7 @@
 #include "core/DollyCam.h"
 #include "corvane/plugin/CorvanePlugin.h"
 #include "corvane/plugin/PluginWindow.h"
+#include "overlay/HandleGizmo.h"
 #include "overlay/ReferenceShape.h"
 #include "tools/CommandContext.h"
 
@@ -39,6 +39,8 @@ public:
 
     // --- Overlay, drawn by Render after playback ---------------------------------------------
     void RenderShapes(CanvasWrapper canvas);
+    // Only while dolly_render is on.
+    void RenderGizmo(CanvasWrapper canvas);
 
     // --- Console commands --------------------------------------------------------------------
     void onCameraCommand(const std::vector<std::string>& params);
@@ -79,12 +81,15 @@ public:
     int autoModeWaypointCount = -1;
     bool orbiting = false;
     Vector orbitTarget;
-    float orbitDistance = 800.0f;  // world units
-    float orbitYaw = 0.0f;         // radians
-    float orbitPitch = 0.5f;       // radians
-    std::map<int, bool> floorLock; // per waypoint frame
+    float orbitDistance = 800.0f; // world units
+    float orbitYaw = 0.0f;        // radians
+    float orbitPitch = 0.5f;      // radians
+    // The frame of the waypoint being edited in the settings window; -1 none.
+    int selectedFrame = -1;
     // In creation order; not saved with paths or presets.
     std::vector<ReferenceShape> referenceShapes;
+    // The gizmo's drag state and the per-waypoint floor locks.
+    HandleGizmo gizmo;
 
 private:
     void RegisterVariables();
