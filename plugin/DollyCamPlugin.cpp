@@ -81,7 +81,11 @@ void DollyCamPlugin::onReplayInitGame(std::string) {
 }
 
 void DollyCamPlugin::onReplayHudDestroyed(std::string) {
-    Guarded("onReplayHudDestroyed", [this] { gameWrapper->UnregisterDrawables(); });
+    Guarded("onReplayHudDestroyed", [this] {
+        gameWrapper->UnregisterDrawables();
+        // Leaving the replay ends the orbit view; the next replay starts without it.
+        orbitView.orbiting = false;
+    });
 }
 
 void DollyCamPlugin::Render(CanvasWrapper canvas) {
@@ -96,5 +100,7 @@ void DollyCamPlugin::Render(CanvasWrapper canvas) {
             dollyCam->RenderPath(canvas);
         RenderShapes(canvas);
         RenderGizmo(canvas);
+        if (orbitView.orbiting)
+            UpdateOrbitCamera();
     });
 }
