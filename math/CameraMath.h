@@ -18,8 +18,8 @@ struct CameraBasis {
 
 // Pitch, yaw and roll given in rotator units.
 CameraBasis MakeCameraBasis(double pitch, double yaw, double roll);
-// The overlay's basis: pitch and yaw converted to radians with the factor each overlay part
-// specifies (Angles.h), no roll.
+// The overlay's basis: pitch and yaw converted to radians with the factor the caller draws
+// with (the path overlay's, or the gizmo's and shapes', Angles.h), no roll.
 CameraBasis MakeCameraBasis(const Rotator& rotation, float unitsToRadians);
 
 // The in-front test: the unit vector from the camera to the point has a positive dot product
