@@ -6,6 +6,7 @@
 //   storage/PathFile.cpp       SavePath, LoadPath
 //   storage/PresetLibrary.cpp  the preset library
 //   tools/DollyCamTransforms.cpp  mirror, offset, scale, rotate, reverse, smooth
+//   overlay/PathOverlay.cpp    RenderPath
 //
 // Every change to `snapshots` must be followed by UpdateLocationStrategy() and then
 // UpdateRotationStrategy(): strategies hold their own copy of the path.
@@ -83,6 +84,11 @@ public:
     void RotatePath(float rx, float ry, float rz); // degrees
     void ReversePath();
     void SmoothPath();
+
+    // --- Overlay -------------------------------------------------------------------------------
+    // Draws the sampled path and the numbered waypoint markers on the frame's canvas; draws
+    // nothing while showPath is off, with fewer than two samples, or outside a replay.
+    void RenderPath(CanvasWrapper canvas);
 
     // --- Helpers ------------------------------------------------------------------------------
     int ReadIntVariable(const std::string& name) const;

@@ -19,6 +19,8 @@ inline constexpr float kUnitsToRadians = 3.14159f * 3.0517578e-5f;
 // Rotator units -> radians as the path overlay computes it.
 inline constexpr float kUnitsToRadiansOverlay = 9.58738e-5f;
 inline constexpr float kUnitsToDegrees = 0.005493164f;
+// Degrees -> radians as the handle gizmo computes its scale from the field of view.
+inline constexpr float kDegreesToRadians = 3.14159f / 180.0f;
 
 // Brings a rotator difference into [-32768, 32768] by whole turns: subtract 65536 while above
 // 32768, then add 65536 while below -32768 (both bounds are kept as they are). Angles too large

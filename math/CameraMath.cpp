@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "math/Angles.h"
+
 namespace Quorvel::Math {
 
 namespace {
@@ -21,34 +23,53 @@ Vec3d Subtract(const Vec3d& a, const Vec3d& b) {
     return {a.x - b.x, a.y - b.y, a.z - b.z};
 }
 
+// Pitch and yaw in radians: right is horizontal and up tilts with the pitch.
+CameraBasis UnrolledBasis(double p, double y) {
+    const double cp = std::cos(p), sp = std::sin(p);
+    const double cy = std::cos(y), sy = std::sin(y);
+    CameraBasis basis;
+    basis.forward = {cp * cy, cp * sy, sp};
+    basis.right = {-sy, cy, 0.0};
+    basis.up = {-sp * cy, -sp * sy, cp};
+    return basis;
+}
+
 } // namespace
 
 CameraBasis MakeCameraBasis(double pitch, double yaw, double roll) {
-    const double p = pitch * kUnitsToRadiansExact;
-    const double y = yaw * kUnitsToRadiansExact;
+    CameraBasis basis = UnrolledBasis(pitch * kUnitsToRadiansExact, yaw * kUnitsToRadiansExact);
     const double r = roll * kUnitsToRadiansExact;
-    const double cp = std::cos(p), sp = std::sin(p);
-    const double cy = std::cos(y), sy = std::sin(y);
     const double cr = std::cos(r), sr = std::sin(r);
-
-    CameraBasis basis;
-    basis.forward = {cp * cy, cp * sy, sp};
-    // Unrolled right and up: with no roll, right is horizontal and up tilts with the pitch.
-    const Vec3d right0 = {-sy, cy, 0.0};
-    const Vec3d up0 = {-sp * cy, -sp * sy, cp};
+    const Vec3d right0 = basis.right;
+    const Vec3d up0 = basis.up;
     basis.right = {right0.x * cr + up0.x * sr, right0.y * cr + up0.y * sr,
                    right0.z * cr + up0.z * sr};
     basis.up = {up0.x * cr - right0.x * sr, up0.y * cr - right0.y * sr, up0.z * cr - right0.z * sr};
     return basis;
 }
 
+CameraBasis MakeCameraBasis(const Rotator& rotation, float unitsToRadians) {
+    return UnrolledBasis(rotation.Pitch * static_cast<double>(unitsToRadians),
+                         rotation.Yaw * static_cast<double>(unitsToRadians));
+}
+
 bool IsInFront(const Vector& cameraLocation, const Rotator& cameraRotation, const Vector& point) {
+    const CameraBasis basis = MakeCameraBasis(cameraRotation.Pitch, cameraRotation.Yaw, 0.0);
+    return IsInFront(cameraLocation, basis.forward, point);
+}
+
+bool IsInFront(const Vector& cameraLocation, const Vec3d& forward, const Vector& point,
+               double minDistance) {
     const Vec3d d = Subtract(ToVec3d(point), ToVec3d(cameraLocation));
     const double length = std::sqrt(Dot(d, d));
-    if (!(length > 0.0))
+    if (!(length > 0.0) || length < minDistance)
         return false;
-    const CameraBasis basis = MakeCameraBasis(cameraRotation.Pitch, cameraRotation.Yaw, 0.0);
-    return Dot(d, basis.forward) / length > 0.0;
+    return Dot(d, forward) / length > 0.0;
+}
+
+float WorldUnitsPerPixel(float fovDegrees, float distance, int canvasWidth) {
+    return std::tan(fovDegrees * kDegreesToRadians * 0.5f) * 2.0f * distance /
+           static_cast<float>(canvasWidth);
 }
 
 Projection ProjectToCanvas(const POV& camera, const Vector& point, int width, int height) {

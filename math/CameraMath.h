@@ -18,11 +18,22 @@ struct CameraBasis {
 
 // Pitch, yaw and roll given in rotator units.
 CameraBasis MakeCameraBasis(double pitch, double yaw, double roll);
+// The overlay's basis: pitch and yaw converted to radians with the factor the caller draws
+// with (the path overlay's, or the gizmo's and shapes', Angles.h), no roll.
+CameraBasis MakeCameraBasis(const Rotator& rotation, float unitsToRadians);
 
 // The in-front test: the unit vector from the camera to the point has a positive dot product
 // with the camera's forward vector (cos p cos y, cos p sin y, sin p). A point at the camera's
 // own location is not in front.
 bool IsInFront(const Vector& cameraLocation, const Rotator& cameraRotation, const Vector& point);
+// The same test against a given forward vector; a point nearer than minDistance (world units)
+// is not in front either.
+bool IsInFront(const Vector& cameraLocation, const Vec3d& forward, const Vector& point,
+               double minDistance = 0.0);
+
+// World units spanned by one canvas pixel at a distance from the camera, for a horizontal field
+// of view in degrees across canvasWidth pixels.
+float WorldUnitsPerPixel(float fovDegrees, float distance, int canvasWidth);
 
 struct Projection {
     bool inFront = false; // false: the point is behind the camera (or on it) and x, y mean nothing

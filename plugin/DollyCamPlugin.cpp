@@ -81,16 +81,26 @@ void DollyCamPlugin::onReplayInitGame(std::string) {
 }
 
 void DollyCamPlugin::onReplayHudDestroyed(std::string) {
-    Guarded("onReplayHudDestroyed", [this] { gameWrapper->UnregisterDrawables(); });
+    Guarded("onReplayHudDestroyed", [this] {
+        gameWrapper->UnregisterDrawables();
+        // Leaving the replay ends the orbit view; the next replay starts without it.
+        orbitView.orbiting = false;
+    });
 }
 
-void DollyCamPlugin::Render(CanvasWrapper) {
-    Guarded("Render", [this] {
+void DollyCamPlugin::Render(CanvasWrapper canvas) {
+    Guarded("Render", [&] {
         if (!IsInFlycam())
             return;
         // Playback runs here as well as from the camera hook, so the pose drawn this frame
         // is the one just evaluated.
         if (dollyCam->isActive)
             dollyCam->Apply();
+        if (*renderPathFlag)
+            dollyCam->RenderPath(canvas);
+        RenderShapes(canvas);
+        RenderGizmo(canvas);
+        if (orbitView.orbiting)
+            UpdateOrbitCamera();
     });
 }

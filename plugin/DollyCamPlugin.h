@@ -9,8 +9,8 @@
 //   plugin/VariableHandlers.cpp    value-changed handlers
 //   plugin/CommandHandlers.cpp     console-command entry points
 //   plugin/PluginWindowSlots.cpp   the settings window's host interface
+//   plugin/OverlaySteps.cpp        Render's overlay steps and the orbit view's switch
 
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +18,9 @@
 #include "core/DollyCam.h"
 #include "corvane/plugin/CorvanePlugin.h"
 #include "corvane/plugin/PluginWindow.h"
+#include "overlay/HandleGizmo.h"
+#include "overlay/OrbitView.h"
+#include "overlay/ReferenceShape.h"
 #include "tools/CommandContext.h"
 
 class DollyCamPlugin final : public Corvane::Plugin::CorvanePlugin,
@@ -34,6 +37,16 @@ public:
     void onReplayInitGame(std::string eventName);
     void onReplayHudDestroyed(std::string eventName);
     void Render(CanvasWrapper canvas);
+
+    // --- Overlay, drawn by Render after playback ---------------------------------------------
+    void RenderShapes(CanvasWrapper canvas);
+    // Only while dolly_render is on.
+    void RenderGizmo(CanvasWrapper canvas);
+    // Only while the orbit view is on; it sets the camera last in the frame.
+    void UpdateOrbitCamera();
+    // Switches the orbit view on around target (world units) at distance (world units), with
+    // yaw and pitch in radians; values that are not finite numbers are refused with one line.
+    void StartOrbit(Vector target, float distance, float yaw, float pitch);
 
     // --- Console commands --------------------------------------------------------------------
     void onCameraCommand(const std::vector<std::string>& params);
@@ -72,12 +85,14 @@ public:
     bool isWindowOpen = true;
     bool blockGameInput = false;
     int autoModeWaypointCount = -1;
-    bool orbiting = false;
-    Vector orbitTarget;
-    float orbitDistance = 800.0f;  // world units
-    float orbitYaw = 0.0f;         // radians
-    float orbitPitch = 0.5f;       // radians
-    std::map<int, bool> floorLock; // per waypoint frame
+    // The frame of the waypoint being edited in the settings window; -1 none.
+    int selectedFrame = -1;
+    // In creation order; not saved with paths or presets.
+    std::vector<ReferenceShape> referenceShapes;
+    // The gizmo's drag state and the per-waypoint floor locks.
+    HandleGizmo gizmo;
+    // Off, around the origin, 800 away, yaw 0, pitch 0.5.
+    OrbitView orbitView;
 
 private:
     void RegisterVariables();

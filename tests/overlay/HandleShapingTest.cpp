@@ -1,0 +1,76 @@
+// Where the gizmo puts handles, in worked numbers (world units, seconds).
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "overlay/HandleShaping.h"
+
+namespace {
+
+CameraSnapshot At(float t, Vector location) {
+    CameraSnapshot w;
+    w.timestamp = t;
+    w.location = location;
+    return w;
+}
+
+struct OppositeCase {
+    const char* name;
+    Vector dragged, other, expected;
+};
+
+class OppositeHandleTest : public ::testing::TestWithParam<OppositeCase> {};
+
+TEST_P(OppositeHandleTest, PointsAwayFromTheDraggedHandle) {
+    const Vector got = OppositeHandle(GetParam().dragged, GetParam().other);
+    EXPECT_NEAR(got.X, GetParam().expected.X, 1e-5f);
+    EXPECT_NEAR(got.Y, GetParam().expected.Y, 1e-5f);
+    EXPECT_NEAR(got.Z, GetParam().expected.Z, 1e-5f);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lengths, OppositeHandleTest,
+    ::testing::Values(OppositeCase{"KeepsItsOwnLength", {3, 4, 0}, {0, 0, 10}, {-6, -8, 0}},
+                      OppositeCase{"TooShortToKeep", {3, 4, 0}, {0, 0.1f, 0}, {-3, -4, 0}},
+                      OppositeCase{"DraggedOfLengthPointOne", {0.1f, 0, 0}, {0, 7, 0}, {0, 7, 0}},
+                      OppositeCase{"DraggedJustLonger", {0.11f, 0, 0}, {0, 7, 0}, {-7, 0, 0}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(AutoHandleOffsets, ThirdsTowardsTheNeighboursAndTheEndsContinueTheirSegment) {
+    const std::vector<CameraSnapshot> path = {At(0, {0, 0, 0}), At(1, {300, 0, 0}),
+                                              At(2, {300, 600, 0})};
+    Vector out, in;
+    ASSERT_TRUE(AutoHandleOffsets(path, 0, out, in));
+    EXPECT_EQ(out, Vector(100, 0, 0));
+    EXPECT_EQ(in, Vector(-100, 0, 0));
+    ASSERT_TRUE(AutoHandleOffsets(path, 1, out, in));
+    EXPECT_EQ(out, Vector(0, 200, 0));
+    EXPECT_EQ(in, Vector(-100, 0, 0));
+    ASSERT_TRUE(AutoHandleOffsets(path, 2, out, in));
+    EXPECT_EQ(out, Vector(0, 200, 0));
+    EXPECT_EQ(in, Vector(0, -200, 0));
+    EXPECT_FALSE(AutoHandleOffsets(path, 3, out, in));
+    EXPECT_FALSE(AutoHandleOffsets({At(0, {})}, 0, out, in));
+}
+
+TEST(SeedCustomHandles, FollowTheNeighboursTimesAndKeepWhatHasNoNeighbour) {
+    // 1 s before, 3 s after, then 2 s to the one after that.
+    const std::vector<CameraSnapshot> path = {At(0, {0, 0, 0}), At(1, {100, 0, 0}),
+                                              At(4, {400, 0, 0}), At(6, {400, 200, 0})};
+    CameraSnapshot middle = path[1];
+    SeedCustomHandles(path, 1, middle);
+    // (400 - 0) / (1 + 3) * 3 / 3 and -((400, 200) - 0) / (2 + 3) * 3 / 3.
+    EXPECT_EQ(middle.v3_bz_ctrl_out, Vector(100, 0, 0));
+    EXPECT_EQ(middle.v3_bz_ctrl_in, Vector(-80, -40, 0));
+
+    CameraSnapshot last = path[3];
+    last.v3_bz_ctrl_out = {7, 7, 7};
+    SeedCustomHandles(path, 3, last);
+    EXPECT_EQ(last.v3_bz_ctrl_out, Vector(7, 7, 7)); // no next waypoint
+    // Without a next waypoint a span of 1 stands in: -(own - previous) / 2 / 3.
+    EXPECT_NEAR(last.v3_bz_ctrl_in.Y, -200.0f / 6.0f, 1e-4f);
+}
+
+} // namespace

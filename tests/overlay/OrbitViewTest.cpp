@@ -1,0 +1,102 @@
+// The orbit view: zoom and turn limits through real ImGui input, the camera it sets, and what
+// switches it off.
+
+#include <imgui.h>
+
+#include <cmath>
+#include <memory>
+
+#include "tests/overlay/ImGuiMouse.h"
+#include "tests/overlay/OverlayFixture.h"
+
+namespace Quorvel::Testing {
+namespace {
+
+class OrbitTest : public OverlayTest {
+protected:
+    OrbitView& Orbit() { return Plugin().orbitView; }
+};
+
+struct ZoomCase {
+    float notches; // per frame
+    int frames;
+    float distance;
+};
+
+class OrbitZoomTest : public OrbitTest, public ::testing::WithParamInterface<ZoomCase> {};
+
+TEST_P(OrbitZoomTest, EachNotchIsFivePercentWithin100And8000) {
+    ImGuiMouse mouse(host, Plugin());
+    Plugin().StartOrbit({0, 0, 500}, 800.0f, 0.0f, 0.0f);
+    for (int i = 0; i < GetParam().frames; ++i)
+        mouse.Scroll(GetParam().notches);
+    EXPECT_FLOAT_EQ(Orbit().distance, GetParam().distance);
+    // Level with the target on +X, looking back along -X.
+    EXPECT_EQ(host.Camera().location, Vector(GetParam().distance, 0, 500));
+    EXPECT_EQ(host.Camera().rotation, Rotator(0, 32768, 0));
+}
+
+INSTANTIATE_TEST_SUITE_P(Wheel, OrbitZoomTest,
+                         ::testing::Values(ZoomCase{1, 1, 760}, ZoomCase{-1, 1, 840},
+                                           ZoomCase{1, 60, 100}, ZoomCase{-1, 60, 8000}));
+
+TEST_F(OrbitTest, DraggingUpWithTheRightButtonStopsAt157Radians) {
+    ImGuiMouse mouse(host, Plugin());
+    Plugin().StartOrbit({0, 0, 0}, 1000.0f, 0.0f, 1.5f);
+    mouse.MoveTo(500, 300);
+    mouse.MoveTo(500, 200); // no button: no turn
+    EXPECT_FLOAT_EQ(Orbit().pitch, 1.5f);
+    mouse.PressRight(500, 200);
+    mouse.MoveTo(520, 100); // 100 pixels up would be 1.65
+    EXPECT_FLOAT_EQ(Orbit().pitch, 1.57f);
+    EXPECT_FLOAT_EQ(Orbit().yaw, 0.03f);
+    EXPECT_NEAR(host.Camera().location.Z, 1000.0f * std::sin(1.57f), 1e-3f);
+    // Looking down at the target: -1.57 rad is -16375.7 units, truncated towards zero.
+    EXPECT_EQ(host.Camera().rotation.Pitch, -16375);
+}
+
+TEST_F(OrbitTest, TheWheelZoomsOverAnImGuiWindowToo) {
+    ImGuiMouse mouse(host, Plugin());
+    mouse.windows = [] {
+        ImGui::SetNextWindowPos(ImVec2(0, 0));
+        ImGui::SetNextWindowSize(ImVec2(1000, 500));
+        ImGui::Begin("Everywhere");
+        ImGui::End();
+    };
+    mouse.MoveTo(500, 250);
+    Plugin().StartOrbit({0, 0, 0}, 800.0f, 0.0f, 0.5f);
+    mouse.Scroll(1);
+    EXPECT_FLOAT_EQ(Orbit().distance, 760.0f);
+}
+
+TEST_F(OrbitTest, WithoutAContextItPlacesTheCameraButNeitherZoomsNorTurns) {
+    ASSERT_EQ(ImGui::GetCurrentContext(), nullptr);
+    Plugin().StartOrbit({100, 0, 0}, 800.0f, 0.0f, 0.5f);
+    host.Tick(3);
+    EXPECT_FLOAT_EQ(Orbit().distance, 800.0f);
+    EXPECT_FLOAT_EQ(Orbit().pitch, 0.5f);
+    EXPECT_NEAR(host.Camera().location.X, 100.0f + 800.0f * std::cos(0.5f), 1e-3f);
+    EXPECT_NEAR(host.Camera().location.Z, 800.0f * std::sin(0.5f), 1e-3f);
+}
+
+TEST_F(OrbitTest, LeavingTheReplayStopsItAndTheNextReplayDoesNotResumeIt) {
+    Plugin().StartOrbit({0, 0, 0}, 800.0f, 0.0f, 0.5f);
+    host.Tick();
+    host.Leave();
+    EXPECT_FALSE(Orbit().orbiting);
+    EnterFlycamReplay();
+    host.SetCamera({1, 2, 3}, {0, 0, 0}, 90.0f);
+    host.Tick();
+    EXPECT_EQ(host.Camera().location, Vector(1, 2, 3));
+    EXPECT_FLOAT_EQ(Orbit().distance, 800.0f); // kept while off
+}
+
+TEST_F(OrbitTest, ANonFiniteStartIsRefusedWithOneLine) {
+    Plugin().StartOrbit({0, 0, 0}, NAN, 0.0f, 0.5f);
+    EXPECT_FALSE(Orbit().orbiting);
+    EXPECT_EQ(host.Lines(),
+              std::vector<std::string>{"Orbit view not started: not a finite number"});
+}
+
+} // namespace
+} // namespace Quorvel::Testing
