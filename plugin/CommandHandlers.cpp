@@ -20,8 +20,8 @@ void DollyCamPlugin::onSnapshotCommand(const std::vector<std::string>& params) {
     RunSnapshotCommand(commandContext, params);
 }
 
-void DollyCamPlugin::onSnapshotSelectCommand(const std::vector<std::string>&) {
-    // Selection happens in the settings window; the console command has no effect.
+void DollyCamPlugin::onSnapshotSelectCommand(const std::vector<std::string>& params) {
+    RunSnapshotSelectCommand(commandContext, params, selectedFrame);
 }
 
 void DollyCamPlugin::onBezierWeightCommand(const std::vector<std::string>& params) {

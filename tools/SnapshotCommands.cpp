@@ -185,6 +185,26 @@ void RunSnapshotCommand(const CommandContext& context, const Arguments& argument
         DeleteSnapshotAt(context, reader);
 }
 
+void RunSnapshotSelectCommand(const CommandContext& context, const Arguments& arguments,
+                              int& selectedFrame) {
+    if (arguments.at(0) != "dolly_snapshot_select")
+        return;
+    if (arguments.size() < 2) {
+        selectedFrame = -1;
+        context.cvarManager->log("Selection cleared");
+        return;
+    }
+    int frame = 0;
+    if (!ArgumentReader(*context.cvarManager, arguments).ReadInt(1, frame))
+        return;
+    if (context.dollyCam->snapshots->count(frame) == 0) {
+        context.cvarManager->log("Frame not found");
+        return;
+    }
+    selectedFrame = frame;
+    context.cvarManager->log("Selected frame " + std::to_string(frame));
+}
+
 void RunBezierWeightCommand(const CommandContext& context, const Arguments& arguments) {
     if (arguments.at(0) != "dolly_bezier_weight")
         return;

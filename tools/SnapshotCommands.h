@@ -18,6 +18,10 @@ void RunReplayInfoCommand(const CommandContext& context, const std::vector<std::
 void RunDollyCommand(const CommandContext& context, const std::vector<std::string>& arguments);
 // dolly_snapshot_list, dolly_snapshot_info, dolly_snapshot_override, dolly_snapshot_delete
 void RunSnapshotCommand(const CommandContext& context, const std::vector<std::string>& arguments);
+// dolly_snapshot_select [FRAME]: selects the waypoint at a frame for editing, as a click on its
+// row in the settings window does; without a frame, clears the selection (-1).
+void RunSnapshotSelectCommand(const CommandContext& context,
+                              const std::vector<std::string>& arguments, int& selectedFrame);
 // dolly_bezier_weight
 void RunBezierWeightCommand(const CommandContext& context,
                             const std::vector<std::string>& arguments);

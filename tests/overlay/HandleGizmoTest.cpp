@@ -225,6 +225,24 @@ INSTANTIATE_TEST_SUITE_P(
                       MarkerLook{"SelectedAndHovered", true, 487, {255, 220, 50, 255}, 10}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(GizmoTest, TheConsoleSelectsAWaypointAsTheWindowDoes) {
+    Put(30, PixelAt(500, 250));
+    const auto markerColour = [&] {
+        mouse->MoveTo(514, 250); // near, not hovering
+        return CallsOf(CanvasCallKind::DrawLine).at(0).color;
+    };
+    host.Run("dolly_snapshot_select 30");
+    EXPECT_EQ(host.LastLine(), "Selected frame 30");
+    EXPECT_EQ(markerColour(), (CanvasColor{255, 255, 255, 255}));
+    host.Run("dolly_snapshot_select 31");
+    EXPECT_EQ(host.LastLine(), "Frame not found");
+    host.Run("dolly_snapshot_select thirty");
+    EXPECT_EQ(Plugin().selectedFrame, 30) << "a refused frame keeps the selection";
+    host.Run("dolly_snapshot_select");
+    EXPECT_EQ(host.LastLine(), "Selection cleared");
+    EXPECT_EQ(markerColour(), (CanvasColor{255, 255, 255, 180}));
+}
+
 // --- ImGui's own clicks, and no context --------------------------------------------------------
 
 const CanvasColor kHovered{255, 220, 50, 180};
