@@ -146,6 +146,7 @@ TEST_F(WorldTest, CarListHoldsTheChosenNumberOfCars) {
 // --- The canvas: projection through the camera, and the record of drawing calls ----------
 
 constexpr int kQuarterTurn = 16384; // rotator units
+constexpr int kEighthTurn = 8192;
 
 struct ProjectCase {
     const char* name;
@@ -166,7 +167,13 @@ const ProjectCase kProjectCases[] = {
     // Yaw 90 degrees looks along +Y; the image's right is then -X.
     {"YawLooksAlongY", {}, {0, kQuarterTurn, 0}, 90, {0, 1000, 0}, true, {960, 540}},
     {"YawRightIsMinusX", {}, {0, kQuarterTurn, 0}, 90, {-1000, 1000, 0}, true, {1920, 540}},
-    {"PitchUpLooksUp", {}, {kQuarterTurn / 2, 0, 0}, 90, {1000, 0, 1000}, true, {960, 540}},
+    {"PitchUpLooksUp", {}, {kEighthTurn, 0, 0}, 90, {1000, 0, 1000}, true, {960, 540}},
+    // Looking up 45 degrees along +Y the image's right is -X: 1000 right at 1414 ahead.
+    {"PitchAndYaw", {}, {kEighthTurn, kQuarterTurn, 0}, 90, {-1e3, 1e3, 1e3}, true, {1639, 540}},
+    // Rolled a quarter turn clockwise, the camera's right points down and its up along +Y.
+    {"RollRaisesWhatIsOnTheRight", {}, {0, 0, kQuarterTurn}, 90, {1000, 500, 0}, true, {960, 60}},
+    {"RollMovesWhatIsAboveLeft", {}, {0, 0, kQuarterTurn}, 90, {1000, 0, 500}, true, {480, 540}},
+    {"FromTheCameraLocation", {500, -200, 100}, {}, 90, {1500, 800, 100}, true, {1920, 540}},
     // 10 units at 1000 ahead with FOV 30 is 10/1000 * 960/tan(15deg) right of the centre.
     {"NarrowFovMagnifies", {}, {}, 30, {1000, 10, 0}, true, {996, 540}},
     {"InvalidFovCountsAsNinety", {}, {}, 0, {1000, 1000, 0}, true, {1920, 540}},
