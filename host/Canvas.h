@@ -47,8 +47,8 @@ struct CanvasProjection {
 
 class Canvas {
 public:
-    static constexpr int kDefaultWidth = 1920;
-    static constexpr int kDefaultHeight = 1080;
+    static constexpr int kDefaultWidth = 1280;
+    static constexpr int kDefaultHeight = 720;
 
     explicit Canvas(const Camera& camera) : camera(camera) {}
 

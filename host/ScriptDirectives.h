@@ -14,7 +14,7 @@
 //   @ball X Y Z, @ball free            pin the ball at a location, or let it follow its path
 //   @car I X Y Z, @car I free          the same for car I (0..7)
 //   @cars N                set how many cars there are (0..8)
-//   @canvas W H            set the canvas size in pixels (1..16384 each)
+//   @canvas W H            set the canvas size in pixels (1..16384 each; 1280 x 720 until set)
 //   @pose                  log "pose X Y Z PITCH YAW ROLL FOV" (3 decimals; rotation whole)
 //   @expect TEXT           fail unless the last logged line is TEXT (the rest of the line
 //                          after one space, kept exactly)
