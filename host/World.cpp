@@ -112,8 +112,20 @@ bool World::Tick() {
 }
 
 void World::Render() {
+    gui.BeginFrame(canvas.Size(), TickSeconds(), pointer.TakeFrame());
+    if (windowPass)
+        windowPass();
+    CloseWhatThePluginLeftOpen("the window pass");
     canvas.BeginFrame();
     events.Draw(CanvasWrapper(CanvasAddress()));
+    CloseWhatThePluginLeftOpen("the drawables");
+    gui.EndFrame();
+}
+
+void World::CloseWhatThePluginLeftOpen(const char* where) {
+    gui.CloseLeftOpen([&](const std::string& line) {
+        guard.Report(std::string("the plugin left ImGui unbalanced in ") + where + ": " + line);
+    });
 }
 
 // --- Camera, ball and cars ---------------------------------------------------------------------

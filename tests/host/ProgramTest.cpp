@@ -172,13 +172,16 @@ TEST_F(ProgramTest, HelpListsEveryCommandAndCvarlistEveryVariableInNameOrder) {
                    "cvarlist - List every variable with its value\n"
                    "help - List every command, or describe one command or variable: help [NAME]\n"
                    "probe_echo - probe_echo\n"
+                   "probe_imgui - probe_imgui\n"
                    "probe_recurse - probe_recurse\n"
                    "probe_state - probe_state\n"
                    "probe_throw - probe_throw\n"
                    "togglemenu - Open or close a plugin's window: togglemenu NAME\n"
                    "probe_fail = \n"
                    "probe_follow = 0\n"
+                   "probe_input = 0\n"
                    "probe_int = 7\n"
+                   "probe_marks = 0\n"
                    "probe unloaded\n");
 }
 
