@@ -39,6 +39,23 @@ TEST(GuiFrameTest, ThePluginGetsTheContextAfterLoadingAndAgainInEveryFrame) {
     EXPECT_EQ(host.LastLine(), "imgui context=" + context + " adoptions=4");
 }
 
+TEST(GuiFrameTest, TheMouseReachesThePluginsDrawablesAtTheNextFrame) {
+    TestHost host;
+    ASSERT_TRUE(host.Load(&exports));
+    host.EnterReplay();
+    host.Run("probe_input 1");
+    host.MouseMove(700, 20);
+    host.MouseDown(1);
+    host.Wheel(3);
+    host.Tick();
+    EXPECT_EQ(host.LastLine(), "input pos=700.0,20.0 down=010 clicked=010 wheel=3.0 "
+                               "delta=0.0,0.0 display=1280x720 dt=0.0333");
+    host.MouseUp(1);
+    host.Tick();
+    EXPECT_EQ(host.LastLine(), "input pos=700.0,20.0 down=000 clicked=000 wheel=0.0 "
+                               "delta=0.0,0.0 display=1280x720 dt=0.0333");
+}
+
 TEST(GuiFrameTest, TheWindowIsDrawnInEveryFrameWhileItIsOpen) {
     TestHost host;
     ASSERT_TRUE(host.Load(&exports));

@@ -107,6 +107,22 @@ void TestHost::Play() {
     GetWorld().SetPaused(false);
 }
 
+void TestHost::MouseMove(float x, float y) {
+    GetWorld().Pointer().MoveTo(x, y);
+}
+
+void TestHost::MouseDown(int button) {
+    GetWorld().Pointer().Press(button);
+}
+
+void TestHost::MouseUp(int button) {
+    GetWorld().Pointer().Release(button);
+}
+
+void TestHost::Wheel(float notches) {
+    GetWorld().Pointer().Scroll(notches);
+}
+
 const std::vector<Corvane::Host::CanvasCall>& TestHost::CanvasCalls() const {
     return session->GetWorld().GetCanvas().Calls();
 }

@@ -11,7 +11,8 @@
 //   host.SetFrame(30);
 //   host.Run("dolly_snapshot_take");           // console input, as typed
 //   EXPECT_EQ(host.LastLine(), "...");
-//   host.Tick(10);                             // frames, UpdatePOV, drawables
+//   host.MouseMove(640, 360);                  // ImGui sees the mouse from the next frame
+//   host.Tick(10);                             // frames, UpdatePOV, ImGui frames, drawables
 //   host.CanvasCalls();                        // the last rendered frame's drawing calls
 //
 // The console, world and session are reachable for anything else (host/Console.h,
@@ -74,6 +75,15 @@ public:
     void Tick(int count = 1);
     void Pause();
     void Play();
+
+    // --- Mouse (host/PointerInput.h): reaches ImGui at the next Tick ---------------------------
+    // Canvas pixels, Y down.
+    void MouseMove(float x, float y);
+    // 0 left, 1 right, 2 middle.
+    void MouseDown(int button);
+    void MouseUp(int button);
+    // Notches, positive away from the user.
+    void Wheel(float notches);
 
     // --- Canvas of the last rendered frame -----------------------------------------------------
     const std::vector<Corvane::Host::CanvasCall>& CanvasCalls() const;
