@@ -6,6 +6,8 @@
 #include <cstdio>
 
 #include "host/GameNames.h"
+#include "host/Picture.h"
+#include "host/PngFile.h"
 
 namespace Corvane::Host {
 
@@ -72,6 +74,8 @@ LineOutcome ScriptDirectives::Run(const std::string& line) {
     const std::string& name = words.front();
     if (name == "@expect")
         return RunExpect(line);
+    if (name == "@shot")
+        return RunShot(line);
     if (name == "@replay")
         return RunReplay(words);
     if (name == "@camstate") {
@@ -244,6 +248,21 @@ LineOutcome ScriptDirectives::RunWheel(const Words& words) {
     if (words.size() != 2 || !ParseFloat(words[1], notches))
         return Malformed("@wheel needs a number of notches");
     world.Pointer().Scroll(notches);
+    return {};
+}
+
+LineOutcome ScriptDirectives::RunShot(const std::string& line) {
+    const size_t start = line.find_first_not_of(" \t", 5);
+    if (line.size() <= 5 || (line[5] != ' ' && line[5] != '\t') || start == std::string::npos)
+        return Malformed("@shot needs a file name");
+    if (!world.Shown().rendered)
+        return Malformed("@shot needs a rendered frame (@tick first)");
+    const std::filesystem::path name = line.substr(start, line.find_last_not_of(" \t") + 1 - start);
+    const std::filesystem::path file = name.is_absolute() ? name : world.DataFolder() / name;
+    std::error_code ignored;
+    std::filesystem::create_directories(file.parent_path(), ignored);
+    if (!WritePng(TakePicture(world), file))
+        return Malformed("@shot cannot write " + file.string());
     return {};
 }
 

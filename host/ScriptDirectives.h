@@ -20,6 +20,9 @@
 //   @wheel D               turn the mouse wheel D notches (positive away from the user)
 //                          The pointer reaches ImGui at its next frame, that is the next
 //                          game frame (host/PointerInput.h).
+//   @shot FILE             write the last rendered frame's picture (host/Picture.h) as a PNG
+//                          file; FILE (the rest of the line) is relative to the data folder
+//                          unless absolute; missing folders are made
 //   @pose                  log "pose X Y Z PITCH YAW ROLL FOV" (3 decimals; rotation whole)
 //   @expect TEXT           fail unless the last logged line is TEXT (the rest of the line
 //                          after one space, kept exactly)
@@ -65,6 +68,7 @@ private:
     LineOutcome RunButton(const Words& words);
     LineOutcome RunWheel(const Words& words);
     LineOutcome RunExpect(const std::string& line);
+    LineOutcome RunShot(const std::string& line);
     LineOutcome RunNoArguments(const Words& words);
 
     Session& session;

@@ -30,6 +30,7 @@
 #include "host/Actors.h"
 #include "host/Canvas.h"
 #include "host/Events.h"
+#include "host/FrameView.h"
 #include "host/Guard.h"
 #include "host/GuiContext.h"
 #include "host/PointerInput.h"
@@ -97,6 +98,8 @@ public:
     long TickCount() const { return tickCount; }
     // One ImGui frame with the window pass and the drawables (see above).
     void Render();
+    // The last rendered frame, for its picture (host/Picture.h).
+    const FrameView& Shown() const { return shown; }
     // Seconds of game time a tick takes: 1 / fps in a replay, 1 / 30 otherwise.
     double TickSeconds() const;
     // Runs in every frame between the start of ImGui's frame and the drawables.
@@ -132,6 +135,7 @@ public:
     // --- Services -------------------------------------------------------------------------
     Events& GetEvents() { return events; }
     Canvas& GetCanvas() { return canvas; }
+    const Canvas& GetCanvas() const { return canvas; }
     GuiContext& Gui() { return gui; }
     const GuiContext& Gui() const { return gui; }
     PointerInput& Pointer() { return pointer; }
@@ -158,6 +162,7 @@ private:
     void Start(WorldMode newMode, int newFps);
     void AdvanceFrame();
     void CloseWhatThePluginLeftOpen(const char* where);
+    FrameView CurrentView() const;
     void PlaceActors();
     bool IsCamera(const Actor& actor) const { return &actor == &camera; }
     void NoteWrite(const Actor& actor);
@@ -171,6 +176,7 @@ private:
     GuiContext gui;
     PointerInput pointer;
     std::function<void()> windowPass;
+    FrameView shown;
     Actor ball;
     std::array<Actor, kMaxCars> cars;
     std::optional<Vector> ballPin;

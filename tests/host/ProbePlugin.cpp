@@ -138,8 +138,8 @@ private:
         canvas.SetPosition(Vector2(1000, 100));
         canvas.FillBox(Vector2(50, 40));
         canvas.SetColor(255, 255, 0, 255);
-        canvas.SetPosition(Vector2(1000, 200));
-        canvas.DrawString("probe", 2.0f, 2.0f);
+        canvas.SetPosition(Vector2(1000, 300));
+        canvas.DrawString("probe", 2.0f, 1.0f);
     }
 
     // The ImGui IO as the drawables see it, through the context the host handed over.

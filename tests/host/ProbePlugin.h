@@ -14,8 +14,8 @@
 //                host handed over (InputLine in ProbePlugin.cpp)
 //   probe_marks  "0"; while 1 the drawable also draws marks in opaque colours: a green line
 //                (100, 600) -> (300, 600) without width, a magenta one (100, 650) -> (300, 650)
-//                of width 6, a blue box 50 x 40 at (1000, 100), yellow "probe" at (1000, 200)
-//                scaled 2
+//                of width 6, a blue box 50 x 40 at (1000, 100), yellow "probe" at (1000, 300)
+//                scaled 2 across and 1 up
 // Commands: probe_echo (logs its words joined by '|'; permission byte 0x40), probe_state (what
 // the wrappers report), probe_throw, probe_recurse (runs itself without end), probe_imgui
 // ("imgui context=ADDRESS adoptions=N": its current ImGui context and how many times the host
@@ -37,11 +37,12 @@ extern "C" const Corvane::Plugin::PluginRecord exports;
 // Set by a test before loading: onLoad throws after logging "probe loaded".
 inline bool probeThrowInOnLoad = false;
 
-// The probe's ImGui window, in canvas pixels.
-inline constexpr float kProbeWindowX = 200.0f;
-inline constexpr float kProbeWindowY = 150.0f;
-inline constexpr float kProbeWindowWidth = 300.0f;
-inline constexpr float kProbeWindowHeight = 120.0f;
+// The probe's ImGui window, in canvas pixels: it covers the lower right of the blue box of
+// probe_marks.
+inline constexpr float kProbeWindowX = 1020.0f;
+inline constexpr float kProbeWindowY = 120.0f;
+inline constexpr float kProbeWindowWidth = 200.0f;
+inline constexpr float kProbeWindowHeight = 100.0f;
 
 inline std::string ReadText(const std::filesystem::path& file) {
     std::ifstream in(file);

@@ -4,6 +4,7 @@
 
 #include "host/DataFolder.h"
 #include "host/GameNames.h"
+#include "host/Picture.h"
 #include "host/ScriptRunner.h"
 
 namespace Quorvel::Testing {
@@ -129,6 +130,10 @@ const std::vector<Corvane::Host::CanvasCall>& TestHost::CanvasCalls() const {
 
 const std::vector<Corvane::Host::CanvasProjection>& TestHost::Projections() const {
     return session->GetWorld().GetCanvas().Projections();
+}
+
+Corvane::Host::Image TestHost::Picture() const {
+    return Corvane::Host::TakePicture(session->GetWorld());
 }
 
 int TestHost::RunScript(const std::string& script) {

@@ -14,6 +14,7 @@
 //   host.MouseMove(640, 360);                  // ImGui sees the mouse from the next frame
 //   host.Tick(10);                             // frames, UpdatePOV, ImGui frames, drawables
 //   host.CanvasCalls();                        // the last rendered frame's drawing calls
+//   host.Picture().At(640, 360);               // ... and what it looked like
 //
 // The console, world and session are reachable for anything else (host/Console.h,
 // host/World.h, host/Session.h). Nothing is written to standard output; the host's error
@@ -30,6 +31,7 @@
 #include "corvane/wrappers/WrapperStructs.h"
 #include "host/Canvas.h"
 #include "host/Console.h"
+#include "host/Image.h"
 #include "host/Session.h"
 #include "host/World.h"
 
@@ -88,6 +90,8 @@ public:
     // --- Canvas of the last rendered frame -----------------------------------------------------
     const std::vector<Corvane::Host::CanvasCall>& CanvasCalls() const;
     const std::vector<Corvane::Host::CanvasProjection>& Projections() const;
+    // The last rendered frame as the user saw it (host/Picture.h); Tick first.
+    Corvane::Host::Image Picture() const;
 
     // --- Scripts and failures ------------------------------------------------------------------
     // Runs script lines as corvane-sim does and returns its exit status (0, 1, 2 or 3).
