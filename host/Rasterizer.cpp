@@ -58,8 +58,8 @@ struct Paint {
 std::uint8_t TexelAlpha(const Texture* texture, double u, double v) {
     if (texture == nullptr || texture->alpha == nullptr)
         return 255;
-    const int x = std::clamp(int(std::floor(u * texture->width)), 0, texture->width - 1);
-    const int y = std::clamp(int(std::floor(v * texture->height)), 0, texture->height - 1);
+    const int x = int(std::clamp(std::floor(u * texture->width), 0.0, texture->width - 1.0));
+    const int y = int(std::clamp(std::floor(v * texture->height), 0.0, texture->height - 1.0));
     return texture->alpha[std::size_t(y) * std::size_t(texture->width) + std::size_t(x)];
 }
 
