@@ -96,12 +96,13 @@ private:
     }
 
     void Polygon(const std::vector<Vector>& corners, ImU32 colour) {
-        std::vector<ViewPoint> inView;
-        for (const Vector& corner : corners)
-            inView.push_back(view.ToView(corner));
-        std::vector<ImVec2> points;
-        for (const ViewPoint& p : ClipPolygonToNear(inView))
-            points.push_back(OnCanvas(p));
+        std::vector<ViewPoint> inView(corners.size());
+        std::transform(corners.begin(), corners.end(), inView.begin(),
+                       [this](const Vector& corner) { return view.ToView(corner); });
+        const std::vector<ViewPoint> kept = ClipPolygonToNear(inView);
+        std::vector<ImVec2> points(kept.size());
+        std::transform(kept.begin(), kept.end(), points.begin(),
+                       [this](const ViewPoint& p) { return OnCanvas(p); });
         if (points.size() >= 3)
             list.AddConvexPolyFilled(points.data(), int(points.size()), colour);
     }
