@@ -70,6 +70,19 @@ TEST(GuiFrameTest, TheWindowIsDrawnInEveryFrameWhileItIsOpen) {
     EXPECT_EQ(host.Errors(), "");
 }
 
+TEST(GuiFrameTest, TheWindowClosesItselfThroughTheHostsMenuCommand) {
+    TestHost host;
+    ASSERT_TRUE(host.Load(&exports));
+    host.Run("togglemenu probe");
+    host.Run("probe_close 1");
+    host.Tick();
+    EXPECT_EQ(host.LastLine(), "window closed");
+    EXPECT_FALSE(host.GetSession().WindowOpen());
+    host.Tick(2);
+    EXPECT_FALSE(FrameShowsWindow(host, "Probe"));
+    EXPECT_EQ(host.Errors(), "");
+}
+
 TEST(GuiFrameTest, WhatThePluginLeavesOpenIsClosedAndReportedAndTheNextFrameIsWhole) {
     const struct {
         const char* fail;

@@ -40,6 +40,8 @@ public:
         Fail("window");
         if (*failWhere != "unbalanced")
             ImGui::End();
+        if (*closeFromWindow) // as a window's close button would
+            cvarManager->executeCommand("togglemenu probe", false);
     }
     std::string WindowMenuName() override { return "probe"; }
     std::string WindowMenuTitle() override { return "Probe"; }
@@ -74,6 +76,8 @@ private:
             .bindTo(logInput);
         cvarManager->registerCvar("probe_marks", "0", "Draw marks", true, true, 0, true, 1, false)
             .bindTo(drawMarks);
+        cvarManager->registerCvar("probe_close", "0", "Close", true, true, 0, true, 1, false)
+            .bindTo(closeFromWindow);
     }
 
     void Register(const std::string& name, CVarManagerWrapper::NotifierHandler run,
@@ -178,6 +182,7 @@ private:
     std::shared_ptr<std::string> failWhere = std::make_shared<std::string>();
     std::shared_ptr<bool> logInput = std::make_shared<bool>(false);
     std::shared_ptr<bool> drawMarks = std::make_shared<bool>(false);
+    std::shared_ptr<bool> closeFromWindow = std::make_shared<bool>(false);
     int adoptions = 0;
 };
 

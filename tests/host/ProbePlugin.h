@@ -16,6 +16,7 @@
 //                (100, 600) -> (300, 600) without width, a magenta one (100, 650) -> (300, 650)
 //                of width 6, a blue box 50 x 40 at (1000, 100), yellow "probe" at (1000, 300)
 //                scaled 2 across and 1 up
+//   probe_close  "0"; while 1 DrawWindow types "togglemenu probe" after drawing the window
 // Commands: probe_echo (logs its words joined by '|'; permission byte 0x40), probe_state (what
 // the wrappers report), probe_throw, probe_recurse (runs itself without end), probe_imgui
 // ("imgui context=ADDRESS adoptions=N": its current ImGui context and how many times the host
