@@ -31,16 +31,20 @@ void Canvas::BeginFrame() {
     ++frameCount;
 }
 
-Quorvel::Math::Projection Canvas::ProjectExact(const Vector& point) const {
-    return Quorvel::Math::ProjectToCanvas(camera.Pov(), point, width, height);
+Perspective Canvas::View() const {
+    return Perspective(camera.Pov(), width, height);
 }
 
 Vector2 Canvas::Project(const Vector& point) {
-    const Quorvel::Math::Projection exact = ProjectExact(point);
+    const Perspective view = View();
+    const ViewPoint relative = view.ToView(point);
+    const bool inFront = relative.ahead > 0.0;
     Vector2 screen;
-    if (exact.inFront)
+    if (inFront) {
+        const CanvasPoint exact = view.ToCanvas(relative);
         screen = Vector2(ToPixel(exact.x), ToPixel(exact.y));
-    projections.push_back(CanvasProjection{point, screen, exact.inFront});
+    }
+    projections.push_back(CanvasProjection{point, screen, inFront});
     return screen;
 }
 

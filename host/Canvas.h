@@ -1,17 +1,18 @@
 #pragma once
-// The drawing surface handed to drawables: a perspective projection through the world's
-// camera and a record of every drawing call of the current frame.
+// The drawing surface handed to drawables: the game's perspective projection through the
+// world's camera (host/Perspective.h) and a record of every drawing call of the current frame.
 //
 // Canvas pixels: origin at the top-left corner, Y down. Project rounds to the nearest pixel
-// (halves away from zero) and saturates to the int range; a point behind the camera, or on
-// it, projects to (0, 0) and its record says it was behind.
+// (halves away from zero) and saturates to the int range; a point behind the camera, or
+// beside it (level with its location along the view), projects to (0, 0) and its record says
+// it was behind.
 
 #include <string>
 #include <vector>
 
 #include "corvane/wrappers/WrapperStructs.h"
 #include "host/Actors.h"
-#include "math/CameraMath.h"
+#include "host/Perspective.h"
 
 namespace Corvane::Host {
 
@@ -46,8 +47,8 @@ struct CanvasProjection {
 
 class Canvas {
 public:
-    static constexpr int kDefaultWidth = 1920;
-    static constexpr int kDefaultHeight = 1080;
+    static constexpr int kDefaultWidth = 1280;
+    static constexpr int kDefaultHeight = 720;
 
     explicit Canvas(const Camera& camera) : camera(camera) {}
 
@@ -62,8 +63,8 @@ public:
 
     // The projection through the camera as it is now, recorded.
     Vector2 Project(const Vector& point);
-    // The same projection without rounding and without a record.
-    Quorvel::Math::Projection ProjectExact(const Vector& point) const;
+    // The camera as it is now, for projections without rounding and without a record.
+    Perspective View() const;
 
     void SetColor(CanvasColor color);
     void SetPosition(Vector2 position);

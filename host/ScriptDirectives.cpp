@@ -6,6 +6,8 @@
 #include <cstdio>
 
 #include "host/GameNames.h"
+#include "host/Picture.h"
+#include "host/PngFile.h"
 
 namespace Corvane::Host {
 
@@ -72,6 +74,8 @@ LineOutcome ScriptDirectives::Run(const std::string& line) {
     const std::string& name = words.front();
     if (name == "@expect")
         return RunExpect(line);
+    if (name == "@shot")
+        return RunShot(line);
     if (name == "@replay")
         return RunReplay(words);
     if (name == "@camstate") {
@@ -94,6 +98,12 @@ LineOutcome ScriptDirectives::Run(const std::string& line) {
         return RunCars(words);
     if (name == "@canvas")
         return RunCanvas(words);
+    if (name == "@mouse")
+        return RunMouse(words);
+    if (name == "@down" || name == "@up")
+        return RunButton(words);
+    if (name == "@wheel")
+        return RunWheel(words);
     return RunNoArguments(words);
 }
 
@@ -216,6 +226,48 @@ LineOutcome ScriptDirectives::RunCanvas(const Words& words) {
         !ParseIntIn(words[2], 1, 16384, height))
         return Malformed("@canvas needs a width and a height in 1..16384");
     world.GetCanvas().SetSize(width, height);
+    return {};
+}
+
+LineOutcome ScriptDirectives::RunMouse(const Words& words) {
+    float x = 0.0f, y = 0.0f;
+    if (words.size() != 3 || !ParseFloat(words[1], x) || !ParseFloat(words[2], y))
+        return Malformed("@mouse needs X Y in canvas pixels");
+    world.Pointer().MoveTo(x, y);
+    return {};
+}
+
+LineOutcome ScriptDirectives::RunButton(const Words& words) {
+    int button = 0;
+    if (words.size() != 2 || !ParseIntIn(words[1], 0, PointerFrame::kButtons - 1, button))
+        return Malformed(words[0] + " needs a mouse button: 0 left, 1 right, 2 middle");
+    if (words[0] == "@down")
+        world.Pointer().Press(button);
+    else
+        world.Pointer().Release(button);
+    return {};
+}
+
+LineOutcome ScriptDirectives::RunWheel(const Words& words) {
+    float notches = 0.0f;
+    if (words.size() != 2 || !ParseFloat(words[1], notches))
+        return Malformed("@wheel needs a number of notches");
+    world.Pointer().Scroll(notches);
+    return {};
+}
+
+LineOutcome ScriptDirectives::RunShot(const std::string& line) {
+    const size_t start = line.find_first_not_of(" \t", 5);
+    if (line.size() <= 5 || (line[5] != ' ' && line[5] != '\t') || start == std::string::npos)
+        return Malformed("@shot needs a file name");
+    if (!world.Shown().rendered)
+        return Malformed("@shot needs a rendered frame (@tick first)");
+    const std::filesystem::path name = line.substr(start, line.find_last_not_of(" \t") + 1 - start);
+    const std::filesystem::path file = name.is_absolute() ? name : world.DataFolder() / name;
+    std::error_code ignored;
+    std::filesystem::create_directories(file.parent_path(), ignored);
+    if (!WritePng(TakePicture(world), file))
+        return Malformed("@shot cannot write " + file.string());
     return {};
 }
 

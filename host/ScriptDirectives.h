@@ -16,7 +16,15 @@
 //   @ball X Y Z, @ball free            pin the ball at a location, or let it follow its path
 //   @car I X Y Z, @car I free          the same for car I (0..7)
 //   @cars N                set how many cars there are (0..8)
-//   @canvas W H            set the canvas size in pixels (1..16384 each)
+//   @canvas W H            set the canvas size in pixels (1..16384 each; 1280 x 720 until set)
+//   @mouse X Y             move the pointer to canvas pixels X, Y (Y down; floats)
+//   @down B, @up B         press or release mouse button B (0 left, 1 right, 2 middle)
+//   @wheel D               turn the mouse wheel D notches (positive away from the user)
+//                          The pointer reaches ImGui at its next frame, that is the next
+//                          game frame (host/PointerInput.h).
+//   @shot FILE             write the last rendered frame's picture (host/Picture.h) as a PNG
+//                          file; FILE (the rest of the line) is relative to the data folder
+//                          unless absolute; missing folders are made
 //   @pose                  log "pose X Y Z PITCH YAW ROLL FOV" (3 decimals; rotation whole)
 //   @expect TEXT           fail unless the last logged line is TEXT (the rest of the line
 //                          after one space, kept exactly)
@@ -58,7 +66,11 @@ private:
     LineOutcome RunCar(const Words& words);
     LineOutcome RunCars(const Words& words);
     LineOutcome RunCanvas(const Words& words);
+    LineOutcome RunMouse(const Words& words);
+    LineOutcome RunButton(const Words& words);
+    LineOutcome RunWheel(const Words& words);
     LineOutcome RunExpect(const std::string& line);
+    LineOutcome RunShot(const std::string& line);
     LineOutcome RunNoArguments(const Words& words);
 
     Session& session;

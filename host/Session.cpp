@@ -39,6 +39,7 @@ Session::Session(SessionSettings settings)
         "togglemenu", [this](const std::vector<std::string>& words) { OnToggleMenu(words); },
         "Open or close a plugin's window: togglemenu NAME");
     RegisterHelpCommands(console);
+    world.SetWindowPass([this] { RunWindowPass(); });
 }
 
 Session::~Session() {
@@ -87,6 +88,7 @@ LoadResult Session::LoadRecord(const Plugin::PluginRecord* candidate) {
     plugin->gameWrapper = gameWrapper;
     storedConfig = ReadConfigFile(ConfigFilePath(DataFolder()), guard.Errors());
     guard.Run("onLoad", "", [&] { plugin->onLoad(); });
+    AdoptImGuiContext();
     ApplyStoredConfig();
     if (window != nullptr)
         guard.Run("the window slot", "WindowMenuName",
@@ -151,6 +153,18 @@ void Session::OnToggleMenu(const std::vector<std::string>& words) {
         guard.Run("the window slot", "WindowOpened", [&] { window->WindowOpened(); });
     else
         guard.Run("the window slot", "WindowClosed", [&] { window->WindowClosed(); });
+}
+
+void Session::AdoptImGuiContext() {
+    if (window != nullptr)
+        guard.Run("the window slot", "AdoptImGuiContext",
+                  [&] { window->AdoptImGuiContext(world.Gui().Address()); });
+}
+
+void Session::RunWindowPass() {
+    AdoptImGuiContext();
+    if (window != nullptr && windowOpen)
+        guard.Run("the window slot", "DrawWindow", [&] { window->DrawWindow(); });
 }
 
 } // namespace Corvane::Host

@@ -7,15 +7,19 @@
 //   2. create, then asPlugin and asWindow on the address create returned;
 //   3. the plugin gets cvarManager and gameWrapper, addressing this console and world;
 //   4. onLoad;
-//   5. the stored configuration is applied: every save-to-config variable whose stored
+//   5. a plugin with a window gets the world's ImGui context (AdoptImGuiContext): ImGui is
+//      not available to it in onLoad;
+//   6. the stored configuration is applied: every save-to-config variable whose stored
 //      value differs from its default is set to it, so its change handlers run.
 // Unloading: onUnload, the configuration is written (every save-to-config variable, plus
 // stored entries of variables not registered this time), destroy, then every handler,
 // variable and command of the plugin is released before its module is closed.
 //
-// The host command "togglemenu NAME" opens and closes the plugin's window when NAME is its
-// menu name (WindowOpened / WindowClosed); other names log "Unknown menu: NAME". The host's
-// help commands are those of host/ConsoleHelp.h.
+// Every frame (host/World.h), before the plugin draws or reads input, the host hands its
+// window the ImGui context again, then calls DrawWindow while the window is open. The window
+// starts closed; the host command "togglemenu NAME" opens and closes it when NAME is its menu
+// name (WindowOpened / WindowClosed), also from inside DrawWindow; other names log "Unknown
+// menu: NAME". The host's help commands are those of host/ConsoleHelp.h.
 
 #include <cstdint>
 #include <filesystem>
@@ -77,6 +81,8 @@ private:
     void ApplyStoredConfig();
     void SaveConfig();
     void OnToggleMenu(const std::vector<std::string>& words);
+    void AdoptImGuiContext();
+    void RunWindowPass();
 
     Guard guard;
     Console console;

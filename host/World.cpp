@@ -113,8 +113,33 @@ bool World::Tick() {
 }
 
 void World::Render() {
+    shown = CurrentView();
+    gui.BeginFrame(canvas.Size(), TickSeconds(), pointer.TakeFrame());
+    if (windowPass)
+        windowPass();
+    CloseWhatThePluginLeftOpen("the window pass");
     canvas.BeginFrame();
     events.Draw(CanvasWrapper(CanvasAddress()));
+    CloseWhatThePluginLeftOpen("the drawables");
+    gui.EndFrame();
+}
+
+FrameView World::CurrentView() const {
+    FrameView view;
+    view.rendered = true;
+    view.hasCamera = HasCamera();
+    view.camera = camera.Pov();
+    view.ball = ball.location;
+    for (int i = 0; i < carCount; ++i)
+        view.cars.push_back({Car(i).location, Car(i).rotation.Yaw});
+    view.size = canvas.Size();
+    return view;
+}
+
+void World::CloseWhatThePluginLeftOpen(const char* where) {
+    gui.CloseLeftOpen([&](const std::string& line) {
+        guard.Report(std::string("the plugin left ImGui unbalanced in ") + where + ": " + line);
+    });
 }
 
 // --- Camera, ball and cars ---------------------------------------------------------------------

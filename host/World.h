@@ -15,17 +15,26 @@
 // GetGameEventAsServer is the live game's server only: null in a replay, whose server is
 // GetGameEventAsReplay.
 // Menu (neither): no camera, no game event; ticks only render.
+// Rendering is one frame of the host's ImGui context (host/GuiContext.h), fed the canvas size,
+// the tick's seconds and the pointer (host/PointerInput.h): after ImGui's frame starts, the
+// window pass (the session's: it hands the plugin the context and draws its window), then
+// the drawables on a fresh canvas frame, then ImGui renders. Whatever the plugin leaves open
+// in ImGui is closed and reported as a plugin fault.
 
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "host/Actors.h"
 #include "host/Canvas.h"
 #include "host/Events.h"
+#include "host/FrameView.h"
 #include "host/Guard.h"
+#include "host/GuiContext.h"
+#include "host/PointerInput.h"
 
 namespace Corvane::Host {
 
@@ -90,8 +99,14 @@ public:
     // plugin wrote the camera during it.
     bool Tick();
     long TickCount() const { return tickCount; }
-    // Calls every drawable once with a fresh canvas frame.
+    // One ImGui frame with the window pass and the drawables (see above).
     void Render();
+    // The last rendered frame, for its picture (host/Picture.h).
+    const FrameView& Shown() const { return shown; }
+    // Seconds of game time a tick takes: 1 / fps in a replay, 1 / 30 otherwise.
+    double TickSeconds() const;
+    // Runs in every frame between the start of ImGui's frame and the drawables.
+    void SetWindowPass(std::function<void()> pass) { windowPass = std::move(pass); }
 
     // --- Camera -----------------------------------------------------------------------------
     // The camera exists in a replay and in a live game.
@@ -123,6 +138,10 @@ public:
     // --- Services -------------------------------------------------------------------------
     Events& GetEvents() { return events; }
     Canvas& GetCanvas() { return canvas; }
+    const Canvas& GetCanvas() const { return canvas; }
+    GuiContext& Gui() { return gui; }
+    const GuiContext& Gui() const { return gui; }
+    PointerInput& Pointer() { return pointer; }
     Guard& GetGuard() const { return guard; }
     const std::filesystem::path& DataFolder() const { return dataFolder; }
 
@@ -145,7 +164,8 @@ public:
 private:
     void Start(WorldMode newMode, int newFps);
     void AdvanceFrame();
-    double TickSeconds() const;
+    void CloseWhatThePluginLeftOpen(const char* where);
+    FrameView CurrentView() const;
     void PlaceActors();
     bool IsCamera(const Actor& actor) const { return &actor == &camera; }
     void NoteWrite(const Actor& actor);
@@ -156,6 +176,10 @@ private:
     Events events;
     Camera camera;
     Canvas canvas;
+    GuiContext gui;
+    PointerInput pointer;
+    std::function<void()> windowPass;
+    FrameView shown;
     Actor ball;
     std::array<Actor, kMaxCars> cars;
     std::optional<Vector> ballPin;

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(g++ cmake ninja-build pkg-config nlohmann-json3-dev libimgui-dev
+packages=(g++ cmake ninja-build pkg-config nlohmann-json3-dev libimgui-dev libstb-dev
           googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do

@@ -1,5 +1,7 @@
 #include "tests/host/ProbePlugin.h"
 
+#include <imgui.h>
+
 #include <cstdio>
 #include <stdexcept>
 #include <vector>
@@ -30,10 +32,23 @@ public:
     }
     void onUnload() override { cvarManager->log("probe unloaded"); }
 
-    void DrawWindow() override {}
+    void DrawWindow() override {
+        ImGui::SetNextWindowPos(ImVec2(kProbeWindowX, kProbeWindowY), ImGuiCond_Always);
+        ImGui::SetNextWindowSize(ImVec2(kProbeWindowWidth, kProbeWindowHeight), ImGuiCond_Always);
+        ImGui::Begin("Probe");
+        ImGui::Text("probe window");
+        Fail("window");
+        if (*failWhere != "unbalanced")
+            ImGui::End();
+        if (*closeFromWindow) // as a window's close button would
+            cvarManager->executeCommand("togglemenu probe", false);
+    }
     std::string WindowMenuName() override { return "probe"; }
     std::string WindowMenuTitle() override { return "Probe"; }
-    void AdoptImGuiContext(std::uintptr_t) override {}
+    void AdoptImGuiContext(std::uintptr_t context) override {
+        ImGui::SetCurrentContext(reinterpret_cast<ImGuiContext*>(context));
+        ++adoptions;
+    }
     bool WantsInputBlocked() override { return false; }
     bool IsOverlayActive() override { return true; }
     void WindowOpened() override { cvarManager->log("window opened"); }
@@ -57,6 +72,12 @@ private:
         cvarManager->registerCvar("probe_follow", "0", "Follow", true, true, 0.0f, true, 1.0f);
         cvarManager->registerCvar("probe_fail", "", "Fail", true, false, 0.0f, false, 0.0f, false)
             .bindTo(failWhere);
+        cvarManager->registerCvar("probe_input", "0", "Log input", true, true, 0, true, 1, false)
+            .bindTo(logInput);
+        cvarManager->registerCvar("probe_marks", "0", "Draw marks", true, true, 0, true, 1, false)
+            .bindTo(drawMarks);
+        cvarManager->registerCvar("probe_close", "0", "Close", true, true, 0, true, 1, false)
+            .bindTo(closeFromWindow);
     }
 
     void Register(const std::string& name, CVarManagerWrapper::NotifierHandler run,
@@ -75,6 +96,12 @@ private:
             },
             0x40);
         Register("probe_state", [this](const Words&) { cvarManager->log(StateLine()); });
+        Register("probe_imgui", [this](const Words&) {
+            cvarManager->log(
+                "imgui context=" +
+                std::to_string(reinterpret_cast<std::uintptr_t>(ImGui::GetCurrentContext())) +
+                " adoptions=" + std::to_string(adoptions));
+        });
         Register("probe_throw", [](const Words&) { throw std::runtime_error("probe failure"); });
         Register("probe_recurse",
                  [this](const Words&) { cvarManager->executeCommand("probe_recurse"); });
@@ -99,6 +126,41 @@ private:
         canvas.DrawString("ball");
         canvas.DrawLine(Vector2(size.X / 2, size.Y / 2), ball, 2.0f);
         canvas.FillBox(Vector2(4, 4));
+        if (*drawMarks)
+            DrawMarks(canvas);
+        if (*logInput)
+            cvarManager->log(InputLine());
+    }
+
+    // Marks at known pixels in opaque colours (see ProbePlugin.h).
+    static void DrawMarks(CanvasWrapper& canvas) {
+        canvas.SetColor(0, 255, 0, 255);
+        canvas.DrawLine(Vector2(100, 600), Vector2(300, 600));
+        canvas.SetColor(255, 0, 255, 255);
+        canvas.DrawLine(Vector2(100, 650), Vector2(300, 650), 6.0f);
+        canvas.SetColor(0, 0, 255, 255);
+        canvas.SetPosition(Vector2(1000, 100));
+        canvas.FillBox(Vector2(50, 40));
+        canvas.SetColor(255, 255, 0, 255);
+        canvas.SetPosition(Vector2(1000, 300));
+        canvas.DrawString("probe", 2.0f, 1.0f);
+    }
+
+    // The ImGui IO as the drawables see it, through the context the host handed over.
+    static std::string InputLine() {
+        if (ImGui::GetCurrentContext() == nullptr)
+            return "input without an ImGui context";
+        const ImGuiIO& io = ImGui::GetIO();
+        char line[256];
+        std::snprintf(line, sizeof line,
+                      "input pos=%.1f,%.1f down=%d%d%d clicked=%d%d%d wheel=%.1f "
+                      "delta=%.1f,%.1f display=%.0fx%.0f dt=%.4f",
+                      double(io.MousePos.x), double(io.MousePos.y), io.MouseDown[0],
+                      io.MouseDown[1], io.MouseDown[2], io.MouseClicked[0], io.MouseClicked[1],
+                      io.MouseClicked[2], double(io.MouseWheel), double(io.MouseDelta.x),
+                      double(io.MouseDelta.y), double(io.DisplaySize.x), double(io.DisplaySize.y),
+                      double(io.DeltaTime));
+        return line;
     }
 
     std::string StateLine() const {
@@ -118,6 +180,10 @@ private:
     }
 
     std::shared_ptr<std::string> failWhere = std::make_shared<std::string>();
+    std::shared_ptr<bool> logInput = std::make_shared<bool>(false);
+    std::shared_ptr<bool> drawMarks = std::make_shared<bool>(false);
+    std::shared_ptr<bool> closeFromWindow = std::make_shared<bool>(false);
+    int adoptions = 0;
 };
 
 CORVANE_PLUGIN_RECORD(ProbePlugin, "probeplugin", "Probe", "1.0",

@@ -3,6 +3,7 @@
 
 #include "host/Program.h"
 
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -172,14 +173,42 @@ TEST_F(ProgramTest, HelpListsEveryCommandAndCvarlistEveryVariableInNameOrder) {
                    "cvarlist - List every variable with its value\n"
                    "help - List every command, or describe one command or variable: help [NAME]\n"
                    "probe_echo - probe_echo\n"
+                   "probe_imgui - probe_imgui\n"
                    "probe_recurse - probe_recurse\n"
                    "probe_state - probe_state\n"
                    "probe_throw - probe_throw\n"
                    "togglemenu - Open or close a plugin's window: togglemenu NAME\n"
+                   "probe_close = 0\n"
                    "probe_fail = \n"
                    "probe_follow = 0\n"
+                   "probe_input = 0\n"
                    "probe_int = 7\n"
+                   "probe_marks = 0\n"
                    "probe unloaded\n");
+}
+
+// Each module keeps its copy of Dear ImGui to itself: neither a plugin nor the host's library
+// (which the plugins load with them) exports an ImGui symbol, so a plugin's calls are never
+// bound to the host's copy, whose current context is its own business.
+TEST(ModuleSymbolTest, NoModuleExportsImGui) {
+    for (const std::string& module : {kPluginModule, kProbeModule}) {
+        void* handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
+        ASSERT_NE(handle, nullptr) << dlerror();
+        for (const char* symbol :
+             {"GImGui", "_ZN5ImGui8NewFrameEv", "_ZN5ImGui17SetCurrentContextEP12ImGuiContext"})
+            EXPECT_EQ(dlsym(handle, symbol), nullptr) << module << " exports " << symbol;
+        dlclose(handle);
+    }
+}
+
+TEST_F(ProgramTest, ThePluginModuleDrawsIntoTheHostsFramesWithItsOwnCopyOfImGui) {
+    std::ofstream(scriptFile) << "togglemenu dollycam\n@replay\n@flycam\n@mouse 300 200\n"
+                                 "@down 0\n@tick 2\n@up 0\n@tick\n@shot frame.png\n";
+    EXPECT_EQ(RunCaptured({"run", scriptFile.string(), "--data", (folder / "data").string(),
+                           "--plugin", kPluginModule}),
+              0)
+        << err;
+    EXPECT_TRUE(std::filesystem::exists(folder / "data" / "frame.png"));
 }
 
 // sample against the plugin itself: it must take and refuse what the plugin's console does.

@@ -87,7 +87,9 @@ INSTANTIATE_TEST_SUITE_P(Lines, MalformedLineTest,
                                          "@camera 1 2 3 0 0 0 inf", "@frame", "@frame -1",
                                          "@frame 5 abc", "@tick -1", "@tick 2.5", "@ball 1 2",
                                          "@ball free now", "@car 8 0 0 0", "@car 0", "@cars 9",
-                                         "@canvas 0 10", "@leave now", "@camstate", "@"));
+                                         "@canvas 0 10", "@leave now", "@camstate", "@", "@mouse 1",
+                                         "@mouse 1 inf", "@down 3", "@up", "@down left", "@wheel",
+                                         "@wheel 1 2"));
 
 TEST_F(ScriptTest, PinsAndTheCanvasSizeReachTheWorld) {
     EXPECT_EQ(

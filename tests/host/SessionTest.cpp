@@ -143,7 +143,7 @@ TEST(SessionEventsTest, ReplayEventsRegisterAndRemoveTheDrawableThatProjectsTheB
     EXPECT_EQ(host.CanvasCalls()[2].text, "ball");
     EXPECT_EQ(host.CanvasCalls()[2].color, (CanvasColor{255, 128, 0, 200}));
     ASSERT_EQ(host.Projections().size(), 1u);
-    EXPECT_EQ(host.Projections()[0].screen, Vector2(960, 540));
+    EXPECT_EQ(host.Projections()[0].screen, Vector2(640, 360));
     EXPECT_TRUE(host.Projections()[0].inFront);
     host.Leave();
     EXPECT_EQ(host.LastLine(), "event Destroyed");

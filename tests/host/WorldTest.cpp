@@ -155,6 +155,7 @@ TEST_F(WorldTest, CarListHoldsTheChosenNumberOfCars) {
 // --- The canvas: projection through the camera, and the record of drawing calls ----------
 
 constexpr int kQuarterTurn = 16384; // rotator units
+constexpr int kEighthTurn = 8192;
 
 struct ProjectCase {
     const char* name;
@@ -166,19 +167,25 @@ struct ProjectCase {
     Vector2 screen;
 };
 
-// Canvas 1920 x 1080. With a 90-degree horizontal FOV the focal length is 960 pixels, so a
+// Canvas 1280 x 720. With a 90-degree horizontal FOV the focal length is 640 pixels, so a
 // point at 45 degrees lands on the left or right edge.
 const ProjectCase kProjectCases[] = {
-    {"StraightAheadAtCentre", {}, {}, 90, {1000, 0, 0}, true, {960, 540}},
-    {"RightEdgeAt45Degrees", {}, {}, 90, {1000, 1000, 0}, true, {1920, 540}},
-    {"UpAndRight", {}, {}, 90, {1000, 500, 250}, true, {1440, 300}},
+    {"StraightAheadAtCentre", {}, {}, 90, {1000, 0, 0}, true, {640, 360}},
+    {"RightEdgeAt45Degrees", {}, {}, 90, {1000, 1000, 0}, true, {1280, 360}},
+    {"UpAndRight", {}, {}, 90, {1000, 500, 250}, true, {960, 200}},
     // Yaw 90 degrees looks along +Y; the image's right is then -X.
-    {"YawLooksAlongY", {}, {0, kQuarterTurn, 0}, 90, {0, 1000, 0}, true, {960, 540}},
-    {"YawRightIsMinusX", {}, {0, kQuarterTurn, 0}, 90, {-1000, 1000, 0}, true, {1920, 540}},
-    {"PitchUpLooksUp", {}, {kQuarterTurn / 2, 0, 0}, 90, {1000, 0, 1000}, true, {960, 540}},
-    // 10 units at 1000 ahead with FOV 30 is 10/1000 * 960/tan(15deg) right of the centre.
-    {"NarrowFovMagnifies", {}, {}, 30, {1000, 10, 0}, true, {996, 540}},
-    {"InvalidFovCountsAsNinety", {}, {}, 0, {1000, 1000, 0}, true, {1920, 540}},
+    {"YawLooksAlongY", {}, {0, kQuarterTurn, 0}, 90, {0, 1000, 0}, true, {640, 360}},
+    {"YawRightIsMinusX", {}, {0, kQuarterTurn, 0}, 90, {-1000, 1000, 0}, true, {1280, 360}},
+    {"PitchUpLooksUp", {}, {kEighthTurn, 0, 0}, 90, {1000, 0, 1000}, true, {640, 360}},
+    // Looking up 45 degrees along +Y the image's right is -X: 1000 right at 1414 ahead.
+    {"PitchAndYaw", {}, {kEighthTurn, kQuarterTurn, 0}, 90, {-1e3, 1e3, 1e3}, true, {1093, 360}},
+    // Rolled a quarter turn clockwise, the camera's right points down and its up along +Y.
+    {"RollRaisesWhatIsOnTheRight", {}, {0, 0, kQuarterTurn}, 90, {1000, 500, 0}, true, {640, 40}},
+    {"RollMovesWhatIsAboveLeft", {}, {0, 0, kQuarterTurn}, 90, {1000, 0, 500}, true, {320, 360}},
+    {"FromTheCameraLocation", {500, -200, 100}, {}, 90, {1500, 800, 100}, true, {1280, 360}},
+    // 10 units at 1000 ahead with FOV 30 is 10/1000 * 640/tan(15deg) right of the centre.
+    {"NarrowFovMagnifies", {}, {}, 30, {1000, 10, 0}, true, {664, 360}},
+    {"InvalidFovCountsAsNinety", {}, {}, 0, {1000, 1000, 0}, true, {1280, 360}},
     {"BehindTheCamera", {}, {}, 90, {-1000, 10, 10}, false, {0, 0}},
     {"BesideTheCamera", {}, {}, 90, {0, 1000, 0}, false, {0, 0}},
 };

@@ -4,6 +4,7 @@
 
 #include "host/DataFolder.h"
 #include "host/GameNames.h"
+#include "host/Picture.h"
 #include "host/ScriptRunner.h"
 
 namespace Quorvel::Testing {
@@ -107,12 +108,32 @@ void TestHost::Play() {
     GetWorld().SetPaused(false);
 }
 
+void TestHost::MouseMove(float x, float y) {
+    GetWorld().Pointer().MoveTo(x, y);
+}
+
+void TestHost::MouseDown(int button) {
+    GetWorld().Pointer().Press(button);
+}
+
+void TestHost::MouseUp(int button) {
+    GetWorld().Pointer().Release(button);
+}
+
+void TestHost::Wheel(float notches) {
+    GetWorld().Pointer().Scroll(notches);
+}
+
 const std::vector<Corvane::Host::CanvasCall>& TestHost::CanvasCalls() const {
     return session->GetWorld().GetCanvas().Calls();
 }
 
 const std::vector<Corvane::Host::CanvasProjection>& TestHost::Projections() const {
     return session->GetWorld().GetCanvas().Projections();
+}
+
+Corvane::Host::Image TestHost::Picture() const {
+    return Corvane::Host::TakePicture(session->GetWorld());
 }
 
 int TestHost::RunScript(const std::string& script) {

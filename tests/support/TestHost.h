@@ -11,8 +11,10 @@
 //   host.SetFrame(30);
 //   host.Run("dolly_snapshot_take");           // console input, as typed
 //   EXPECT_EQ(host.LastLine(), "...");
-//   host.Tick(10);                             // frames, UpdatePOV, drawables
+//   host.MouseMove(640, 360);                  // ImGui sees the mouse from the next frame
+//   host.Tick(10);                             // frames, UpdatePOV, ImGui frames, drawables
 //   host.CanvasCalls();                        // the last rendered frame's drawing calls
+//   host.Picture().At(640, 360);               // ... and what it looked like
 //
 // The console, world and session are reachable for anything else (host/Console.h,
 // host/World.h, host/Session.h). Nothing is written to standard output; the host's error
@@ -29,6 +31,7 @@
 #include "corvane/wrappers/WrapperStructs.h"
 #include "host/Canvas.h"
 #include "host/Console.h"
+#include "host/Image.h"
 #include "host/Session.h"
 #include "host/World.h"
 
@@ -75,9 +78,20 @@ public:
     void Pause();
     void Play();
 
+    // --- Mouse (host/PointerInput.h): reaches ImGui at the next Tick ---------------------------
+    // Canvas pixels, Y down.
+    void MouseMove(float x, float y);
+    // 0 left, 1 right, 2 middle.
+    void MouseDown(int button);
+    void MouseUp(int button);
+    // Notches, positive away from the user.
+    void Wheel(float notches);
+
     // --- Canvas of the last rendered frame -----------------------------------------------------
     const std::vector<Corvane::Host::CanvasCall>& CanvasCalls() const;
     const std::vector<Corvane::Host::CanvasProjection>& Projections() const;
+    // The last rendered frame as the user saw it (host/Picture.h); Tick first.
+    Corvane::Host::Image Picture() const;
 
     // --- Scripts and failures ------------------------------------------------------------------
     // Runs script lines as corvane-sim does and returns its exit status (0, 1, 2 or 3).
