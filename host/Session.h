@@ -67,6 +67,8 @@ public:
     Plugin::PluginWindow* LoadedWindow() const { return window; }
 
     bool WindowOpen() const { return windowOpen; }
+    // The frame's window pass: hands the plugin the context, then draws its window if open.
+    void RunWindowPass();
     const std::string& WindowMenuName() const { return menuName; }
 
     Guard& GetGuard() { return guard; }
@@ -82,7 +84,6 @@ private:
     void SaveConfig();
     void OnToggleMenu(const std::vector<std::string>& words);
     void AdoptImGuiContext();
-    void RunWindowPass();
 
     Guard guard;
     Console console;

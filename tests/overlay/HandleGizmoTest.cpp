@@ -22,7 +22,7 @@ class GizmoTest : public OverlayTest {
 protected:
     void SetUp() override {
         OverlayTest::SetUp();
-        mouse = std::make_unique<ImGuiMouse>(host, Plugin());
+        mouse = std::make_unique<ImGuiMouse>(host);
     }
     void TearDown() override {
         mouse.reset();
@@ -275,14 +275,12 @@ TEST_F(GizmoTest, WithoutAContextItDrawsAndADragUnderWayEnds) {
     Put(30, PixelAt(500, 250));
     mouse->Press(500, 250);
     ASSERT_EQ(Gizmo().draggedWaypointFrame, 30);
-    ImGui::SetCurrentContext(nullptr);
-    host.Tick();
+    mouse->RenderWithoutContext(Plugin());
     ExpectIdle();
     const std::vector<CanvasCall> lines = CallsOf(CanvasCallKind::DrawLine);
     EXPECT_EQ(lines.size(), 6u); // the diamond, white again
     EXPECT_EQ(lines.at(0).color, (CanvasColor{255, 255, 255, 180}));
-    ImGui::SetCurrentContext(mouse->Context());
-    mouse->MoveTo(500, 200);
+    mouse->MoveTo(500, 200); // the host's context again, the button still down
     EXPECT_EQ(Waypoint(30).location, PixelAt(500, 250));
 }
 

@@ -4,62 +4,63 @@
 
 namespace Quorvel::Testing {
 
-ImGuiMouse::ImGuiMouse(TestHost& host, DollyCamPlugin& plugin)
-    : host(host), context(ImGui::CreateContext()) {
-    plugin.AdoptImGuiContext(reinterpret_cast<std::uintptr_t>(context));
-    ImGuiIO& io = ImGui::GetIO();
-    const Vector2 size = host.GetWorld().GetCanvas().Size();
-    io.DisplaySize = ImVec2(static_cast<float>(size.X), static_cast<float>(size.Y));
-    io.IniFilename = nullptr;
-    unsigned char* pixels = nullptr;
-    int width = 0, height = 0;
-    io.Fonts->GetTexDataAsRGBA32(&pixels, &width, &height);
+ImGuiMouse::ImGuiMouse(TestHost& host) : host(host) {
+    Corvane::Host::Session& session = host.GetSession();
+    host.GetWorld().SetWindowPass([this, &session] {
+        session.RunWindowPass();
+        if (windows)
+            windows();
+    });
 }
 
 ImGuiMouse::~ImGuiMouse() {
-    ImGui::DestroyContext(context);
+    Corvane::Host::Session& session = host.GetSession();
+    host.GetWorld().SetWindowPass([&session] { session.RunWindowPass(); });
 }
 
 void ImGuiMouse::Frame() {
-    ImGui::SetCurrentContext(context);
-    ImGuiIO& io = ImGui::GetIO();
-    io.MousePos = ImVec2(x, y);
-    io.MouseDown[0] = left;
-    io.MouseDown[1] = right;
-    io.MouseWheel = wheel;
-    wheel = 0.0f;
-    ImGui::NewFrame();
-    if (windows)
-        windows();
     host.Tick();
-    ImGui::EndFrame();
 }
 
-void ImGuiMouse::MoveTo(int newX, int newY) {
-    x = static_cast<float>(newX);
-    y = static_cast<float>(newY);
+void ImGuiMouse::MoveTo(int x, int y) {
+    host.MouseMove(static_cast<float>(x), static_cast<float>(y));
     Frame();
 }
 
-void ImGuiMouse::Press(int newX, int newY) {
+void ImGuiMouse::Press(int x, int y) {
+    if (!left)
+        host.MouseDown(0);
     left = true;
-    MoveTo(newX, newY);
+    MoveTo(x, y);
 }
 
 void ImGuiMouse::Release() {
-    left = false;
-    right = false;
+    if (left)
+        host.MouseUp(0);
+    if (right)
+        host.MouseUp(1);
+    left = right = false;
     Frame();
 }
 
-void ImGuiMouse::PressRight(int newX, int newY) {
+void ImGuiMouse::PressRight(int x, int y) {
+    if (!right)
+        host.MouseDown(1);
     right = true;
-    MoveTo(newX, newY);
+    MoveTo(x, y);
 }
 
 void ImGuiMouse::Scroll(float notches) {
-    wheel = notches;
+    host.Wheel(notches);
     Frame();
+}
+
+void ImGuiMouse::RenderWithoutContext(DollyCamPlugin& plugin) {
+    ImGuiContext* adopted = ImGui::GetCurrentContext();
+    ImGui::SetCurrentContext(nullptr);
+    host.GetWorld().GetCanvas().BeginFrame();
+    plugin.Render(CanvasWrapper(host.GetWorld().CanvasAddress()));
+    ImGui::SetCurrentContext(adopted);
 }
 
 } // namespace Quorvel::Testing

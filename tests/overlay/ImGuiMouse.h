@@ -1,27 +1,26 @@
 #pragma once
-// Real Dear ImGui input for the plugin's overlay: one ImGui frame around each game frame, as
-// the host will run them once it feeds its own context (its @mouse, @down and @up directives
-// can replace this helper then).
+// The mouse as the user moves it, through the host's own input: each call runs one game frame,
+// in which the host's ImGui context (handed to the plugin every frame) sees the new state.
 //
-//   ImGuiMouse mouse(host, plugin);  // a context of the canvas's size, lent to the plugin
-//   mouse.Press(500, 250);           // each call runs one game frame
+//   ImGuiMouse mouse(host);
+//   mouse.Press(500, 250);           // canvas pixels, Y down; the left button
 //   mouse.MoveTo(520, 250);
 //   mouse.Release();
 //
-// The context is destroyed with the helper, so the plugin has none afterwards.
+// `windows` runs in each frame's window pass, after the plugin's window: ImGui windows a test
+// puts under the mouse. RenderWithoutContext draws one frame as a plugin would before any
+// host had handed it a context.
 
 #include <functional>
 
 #include "plugin/DollyCamPlugin.h"
 #include "tests/support/TestHost.h"
 
-struct ImGuiContext;
-
 namespace Quorvel::Testing {
 
 class ImGuiMouse {
 public:
-    ImGuiMouse(TestHost& host, DollyCamPlugin& plugin);
+    explicit ImGuiMouse(TestHost& host);
     ~ImGuiMouse();
     ImGuiMouse(const ImGuiMouse&) = delete;
     ImGuiMouse& operator=(const ImGuiMouse&) = delete;
@@ -33,17 +32,14 @@ public:
     void Scroll(float notches); // positive away from the user
     // One game frame with the input as it is.
     void Frame();
+    // The plugin's Render on a fresh canvas frame, with no current ImGui context.
+    void RenderWithoutContext(DollyCamPlugin& plugin);
 
-    // ImGui calls made every frame before the game frame, e.g. a window under the mouse.
     std::function<void()> windows;
-    ImGuiContext* Context() const { return context; }
 
 private:
     TestHost& host;
-    ImGuiContext* context;
-    float x = 0.0f, y = 0.0f; // pixels
     bool left = false, right = false;
-    float wheel = 0.0f;
 };
 
 } // namespace Quorvel::Testing

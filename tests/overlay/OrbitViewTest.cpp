@@ -26,7 +26,7 @@ struct ZoomCase {
 class OrbitZoomTest : public OrbitTest, public ::testing::WithParamInterface<ZoomCase> {};
 
 TEST_P(OrbitZoomTest, EachNotchIsFivePercentWithin100And8000) {
-    ImGuiMouse mouse(host, Plugin());
+    ImGuiMouse mouse(host);
     Plugin().StartOrbit({0, 0, 500}, 800.0f, 0.0f, 0.0f);
     for (int i = 0; i < GetParam().frames; ++i)
         mouse.Scroll(GetParam().notches);
@@ -41,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(Wheel, OrbitZoomTest,
                                            ZoomCase{1, 60, 100}, ZoomCase{-1, 60, 8000}));
 
 TEST_F(OrbitTest, DraggingUpWithTheRightButtonStopsAt157Radians) {
-    ImGuiMouse mouse(host, Plugin());
+    ImGuiMouse mouse(host);
     Plugin().StartOrbit({0, 0, 0}, 1000.0f, 0.0f, 1.5f);
     mouse.MoveTo(500, 300);
     mouse.MoveTo(500, 200); // no button: no turn
@@ -56,7 +56,7 @@ TEST_F(OrbitTest, DraggingUpWithTheRightButtonStopsAt157Radians) {
 }
 
 TEST_F(OrbitTest, TheWheelZoomsOverAnImGuiWindowToo) {
-    ImGuiMouse mouse(host, Plugin());
+    ImGuiMouse mouse(host);
     mouse.windows = [] {
         ImGui::SetNextWindowPos(ImVec2(0, 0));
         ImGui::SetNextWindowSize(ImVec2(1000, 500));
@@ -70,13 +70,19 @@ TEST_F(OrbitTest, TheWheelZoomsOverAnImGuiWindowToo) {
 }
 
 TEST_F(OrbitTest, WithoutAContextItPlacesTheCameraButNeitherZoomsNorTurns) {
-    ASSERT_EQ(ImGui::GetCurrentContext(), nullptr);
+    ImGuiMouse mouse(host);
     Plugin().StartOrbit({100, 0, 0}, 800.0f, 0.0f, 0.5f);
-    host.Tick(3);
-    EXPECT_FLOAT_EQ(Orbit().distance, 800.0f);
-    EXPECT_FLOAT_EQ(Orbit().pitch, 0.5f);
-    EXPECT_NEAR(host.Camera().location.X, 100.0f + 800.0f * std::cos(0.5f), 1e-3f);
-    EXPECT_NEAR(host.Camera().location.Z, 800.0f * std::sin(0.5f), 1e-3f);
+    mouse.PressRight(500, 250);
+    host.Wheel(1);
+    mouse.MoveTo(500, 200); // the host's context sees the turn and the wheel...
+    const float distance = Orbit().distance, pitch = Orbit().pitch;
+    ASSERT_NE(distance, 800.0f);
+    for (int i = 0; i < 3; ++i) // ...the plugin alone, without one, sees neither
+        mouse.RenderWithoutContext(Plugin());
+    EXPECT_FLOAT_EQ(Orbit().distance, distance);
+    EXPECT_FLOAT_EQ(Orbit().pitch, pitch);
+    EXPECT_NEAR(host.Camera().location.X, 100.0f + distance * std::cos(pitch), 1e-2f);
+    EXPECT_NEAR(host.Camera().location.Z, distance * std::sin(pitch), 1e-2f);
 }
 
 TEST_F(OrbitTest, LeavingTheReplayStopsItAndTheNextReplayDoesNotResumeIt) {
