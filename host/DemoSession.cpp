@@ -88,6 +88,63 @@ dolly_activate
 @tick 1
 @pose
 dolly_deactivate
+
+# Pictures of what the overlay draws, into the data folder's pictures folder. The replay is
+# paused on frame 150 so that every picture shows the same moment.
+@pause
+@frame 150
+dolly_interpmode 5
+dolly_path_load demo_path.json
+# The recorded path from behind and above its middle, far enough back to hold all of it: the
+# polyline with its frame numbers, the numbered waypoint markers and the gizmo's handles.
+@camera -3500 0 2200 -4000 0 0 90
+@tick
+@shot pictures/path.png
+# The orbit view circles the path from outside; it moves the camera at the end of a frame,
+# so the frame after shows its view.
+dolly_orbit
+@tick 2
+@shot pictures/orbit.png
+dolly_orbit
+# Reference shapes without the path: a box on the floor and a circle around it.
+dolly_render 0
+dolly_shape_add cube 1200 0 150 300 300 300
+dolly_shape_add circle 1200 0 20 700
+@camera -1000 0 1000 -4043 0 0 90
+@tick
+@shot pictures/shapes.png
+dolly_shape_clear
+dolly_render 1
+
+# Dragging with the mouse, on the four waypoints along x at height 300, seen side on from
+# 2000 away: x = 0, 1000, 2000, 3000 show at pixels 160, 480, 800 and 1120 of row 360.
+dolly_interpmode 7
+dolly_path_load handles_plain.json
+@camera 1500 2000 300 0 -16384 0 90
+# The second waypoint, hovered, then dragged 100 pixels up (322 world units at its distance).
+@mouse 480 360
+@tick
+@shot pictures/drag-waypoint-before.png
+@down 0
+@tick
+@mouse 480 260
+@tick
+@up 0
+@tick
+@shot pictures/drag-waypoint-after.png
+dolly_snapshot_info 30
+# The third waypoint's out handle, a third of the way to the fourth (pixel 906), dragged up:
+# its in handle turns to point the other way.
+@mouse 906 360
+@tick
+@shot pictures/drag-handle-before.png
+@down 0
+@tick
+@mouse 906 240
+@tick
+@up 0
+@tick
+@shot pictures/drag-handle-after.png
 @leave
 )";
 }

@@ -1,0 +1,133 @@
+// The demo's pictures: it writes each of them at the canvas size, and the path, the markers
+// and the dragged points are where the demo's cameras must show them.
+
+#include <gtest/gtest.h>
+#include <stb/stb_image.h>
+
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "host/DataFolder.h"
+#include "host/DemoSession.h"
+#include "host/SessionRun.h"
+
+namespace {
+
+using Corvane::Host::MakeTemporaryFolder;
+
+struct Rgb {
+    int r, g, b;
+};
+
+constexpr Rgb kMarkerOrange{255, 80, 0}; // the path overlay's waypoint box
+constexpr Rgb kPathBlue{0, 100, 255};    // the polyline away from the current frame
+constexpr Rgb kInHandleGreen{50, 220, 120};
+
+class Picture {
+public:
+    explicit Picture(const std::filesystem::path& file)
+        : pixels(stbi_load(file.c_str(), &width, &height, &channels, 4), stbi_image_free) {}
+    bool Loaded() const { return pixels != nullptr; }
+    // Whether any pixel of [x0, x1) x [y0, y1) has the colour, whatever its alpha.
+    bool Shows(Rgb c, int x0, int y0, int x1, int y1) const {
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x) {
+                const unsigned char* p = pixels.get() + (y * width + x) * 4;
+                if (p[0] == c.r && p[1] == c.g && p[2] == c.b)
+                    return true;
+            }
+        return false;
+    }
+    int width = 0, height = 0, channels = 0;
+
+private:
+    std::unique_ptr<unsigned char, void (*)(void*)> pixels;
+};
+
+// One demo run for every test: it takes a few seconds.
+class DemoPicturesTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        folder = new std::filesystem::path(MakeTemporaryFolder("demo-pictures-test"));
+        for (const auto& [name, contents] : Corvane::Host::DemoFiles()) {
+            std::filesystem::create_directories((*folder / name).parent_path());
+            std::ofstream(*folder / name, std::ios::binary) << contents;
+        }
+        Corvane::Host::SessionRun run;
+        run.scriptName = "demo";
+        run.script = Corvane::Host::DemoScript();
+        run.dataFolder = *folder;
+        run.plugin = QUORVEL_PLUGIN_MODULE;
+        run.log = [](const std::string& line) {
+            transcript += line + "\n";
+        };
+        status = Corvane::Host::RunSession(run);
+    }
+    static void TearDownTestSuite() {
+        std::filesystem::remove_all(*folder);
+        delete folder;
+    }
+    static Picture Load(const char* name) { return Picture(*folder / "pictures" / name); }
+
+    static std::filesystem::path* folder;
+    static std::string transcript;
+    static int status;
+};
+
+std::filesystem::path* DemoPicturesTest::folder = nullptr;
+std::string DemoPicturesTest::transcript;
+int DemoPicturesTest::status = -1;
+
+TEST_F(DemoPicturesTest, WritesEveryPictureAtTheCanvasSize) {
+    ASSERT_EQ(status, 0) << transcript;
+    for (const char* name :
+         {"path.png", "orbit.png", "shapes.png", "drag-waypoint-before.png",
+          "drag-waypoint-after.png", "drag-handle-before.png", "drag-handle-after.png"}) {
+        const Picture picture = Load(name);
+        ASSERT_TRUE(picture.Loaded()) << name;
+        EXPECT_EQ(picture.width, 1280) << name;
+        EXPECT_EQ(picture.height, 720) << name;
+    }
+}
+
+TEST_F(DemoPicturesTest, ThePathAndItsMiddleWaypointAreInView) {
+    const Picture path = Load("path.png");
+    ASSERT_TRUE(path.Loaded());
+    // The third waypoint, (2500, 0, 900), lies straight ahead of the camera at (-3500, 0, 2200)
+    // in x and 9.7 degrees above its downward look: 110 pixels above the centre.
+    EXPECT_TRUE(path.Shows(kMarkerOrange, 630, 240, 650, 260));
+    EXPECT_FALSE(path.Shows(kMarkerOrange, 630, 340, 650, 380));
+    // The path runs from the left half of the picture into the right one.
+    EXPECT_TRUE(path.Shows(kPathBlue, 100, 200, 400, 420));
+    EXPECT_TRUE(path.Shows(kPathBlue, 880, 200, 1200, 620));
+    // The orbit view looks at the path from elsewhere: the marker is no longer there.
+    const Picture orbit = Load("orbit.png");
+    ASSERT_TRUE(orbit.Loaded());
+    EXPECT_FALSE(orbit.Shows(kMarkerOrange, 630, 240, 650, 260));
+    EXPECT_TRUE(orbit.Shows(kPathBlue, 0, 0, 1280, 720));
+}
+
+TEST_F(DemoPicturesTest, TheDraggedWaypointFollowsTheMouseUp) {
+    const Picture before = Load("drag-waypoint-before.png");
+    const Picture after = Load("drag-waypoint-after.png");
+    ASSERT_TRUE(before.Loaded() && after.Loaded());
+    // Seen side on from 2000 away, the second waypoint shows at pixel 480, 360; the mouse took
+    // it 100 pixels up.
+    EXPECT_TRUE(before.Shows(kMarkerOrange, 470, 350, 490, 370));
+    EXPECT_FALSE(before.Shows(kMarkerOrange, 470, 250, 490, 270));
+    EXPECT_TRUE(after.Shows(kMarkerOrange, 470, 250, 490, 270));
+    EXPECT_FALSE(after.Shows(kMarkerOrange, 470, 350, 490, 370));
+}
+
+TEST_F(DemoPicturesTest, TheOppositeHandleTurnsDownAsTheDraggedOneGoesUp) {
+    const Picture before = Load("drag-handle-before.png");
+    const Picture after = Load("drag-handle-after.png");
+    ASSERT_TRUE(before.Loaded() && after.Loaded());
+    // The third waypoint's in handle points back along the row before, and below the row,
+    // down to the left, once its out handle has been dragged up.
+    EXPECT_FALSE(before.Shows(kInHandleGreen, 690, 390, 800, 460));
+    EXPECT_TRUE(after.Shows(kInHandleGreen, 690, 390, 800, 460));
+}
+
+} // namespace
