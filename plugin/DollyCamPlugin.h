@@ -10,7 +10,6 @@
 //   plugin/CommandHandlers.cpp     console-command entry points
 //   plugin/PluginWindowSlots.cpp   the settings window's host interface
 //   plugin/OverlaySteps.cpp        Render's overlay steps and the orbit view's switch
-//   plugin/OverlayCommands.cpp     console commands for the orbit view and reference shapes
 
 #include <memory>
 #include <string>
@@ -59,8 +58,6 @@ public:
     void onPathCommand(const std::vector<std::string>& params);
     void onPathToolCommand(const std::vector<std::string>& params);
     void onPresetCommand(const std::vector<std::string>& params);
-    void onOrbitCommand(const std::vector<std::string>& params);
-    void onShapeCommand(const std::vector<std::string>& params);
 
     // --- Variable handlers (old value text, the changed variable) ---------------------------
     void onInterpModeChanged(std::string oldValue, CVarWrapper cvar);

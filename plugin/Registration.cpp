@@ -128,9 +128,4 @@ void DollyCamPlugin::RegisterCommands() {
     add("dolly_preset_delete", &DollyCamPlugin::onPresetCommand,
         "Delete preset: dolly_preset_delete name", 0);
     add("dolly_preset_list", &DollyCamPlugin::onPresetCommand, "List all saved presets", 0);
-    add("dolly_orbit", &DollyCamPlugin::onOrbitCommand, "Orbit view around the path on or off",
-        kGame);
-    add("dolly_shape_add", &DollyCamPlugin::onShapeCommand,
-        "Add reference shape: dolly_shape_add cube|circle x y z [w d h | radius]", 0);
-    add("dolly_shape_clear", &DollyCamPlugin::onShapeCommand, "Remove all reference shapes", 0);
 }
