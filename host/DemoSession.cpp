@@ -100,21 +100,6 @@ dolly_path_load demo_path.json
 @camera -3500 0 2200 -4000 0 0 90
 @tick
 @shot pictures/path.png
-# The orbit view circles the path from outside; it moves the camera at the end of a frame,
-# so the frame after shows its view.
-dolly_orbit
-@tick 2
-@shot pictures/orbit.png
-dolly_orbit
-# Reference shapes without the path: a box on the floor and a circle around it.
-dolly_render 0
-dolly_shape_add cube 1200 0 150 300 300 300
-dolly_shape_add circle 1200 0 20 700
-@camera -1000 0 1000 -4043 0 0 90
-@tick
-@shot pictures/shapes.png
-dolly_shape_clear
-dolly_render 1
 
 # Dragging with the mouse, on the four waypoints along x at height 300, seen side on from
 # 2000 away: x = 0, 1000, 2000, 3000 show at pixels 160, 480, 800 and 1120 of row 360.
