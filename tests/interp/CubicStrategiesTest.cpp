@@ -61,36 +61,28 @@ std::shared_ptr<KochanekBartelsInterpStrategy> Kb(std::shared_ptr<SnapshotMap> p
 // 0.5 * 10 + 0.125 * 2 * 10 + 0.5 * 30 - 0.125 * 2 * 5 = 21.25. Full tension at A takes the
 // 2.5 of its tangent away; bias 1 keeps the incoming slope alone (10); bias -1 with
 // continuity 1 cancels both halves.
+// B's parameters shape the tangent arriving there. With the last waypoint moved to x 50 the
+// slopes around B are 10 and 20: the default tangent is 15, x = 20 + 2.5 - 0.25 m2.
+// Continuity 0.5 weighs them 0.25 and 0.75 (17.5); tension and bias 0.5 give 3.75 + 2.5.
 TEST(KochanekBartelsInterp, TensionBiasAndContinuityShapeTheTangent) {
-    // Tension, bias and continuity at A; x at t = 0.5.
-    const float cases[][4] = {
-        {0, 0, 0, 21.25f}, {1, 0, 0, 18.75f}, {0, 1, 0, 21.25f}, {0, -1, 1, 18.75f}};
+    // The waypoint shaped (A at frame 10, B at 30), the last waypoint's x, tension, bias and
+    // continuity; x at t = 0.5.
+    const float cases[][6] = {{10, 30, 0, 0, 0, 21.25f},         {10, 30, 1, 0, 0, 18.75f},
+                              {10, 30, 0, 1, 0, 21.25f},         {10, 30, 0, -1, 1, 18.75f},
+                              {30, 50, 0, 0, 0, 18.75f},         {30, 50, 0, 0, 0.5f, 18.125f},
+                              {30, 50, 0.5f, 0.5f, 0, 20.9375f}, {30, 50, 0, 0, -1, 20.0f}};
     for (const auto& c : cases) {
         auto path = KbPath();
-        path->at(10).v3_kb_tension = c[0];
-        path->at(10).v3_kb_bias = c[1];
-        path->at(10).v3_kb_continuity = c[2];
-        EXPECT_EQ(Kb(path)->Evaluate(2.0f, 20).x, c[3]) << c[0] << " " << c[1] << " " << c[2];
+        path->at(40).location.X = c[1];
+        CameraSnapshot& w = path->at(int(c[0]));
+        w.v3_kb_tension = c[2];
+        w.v3_kb_bias = c[3];
+        w.v3_kb_continuity = c[4];
+        EXPECT_FLOAT_EQ(Kb(path)->Evaluate(2.0f, 20).x, c[5])
+            << c[0] << ": " << c[2] << " " << c[3] << " " << c[4];
     }
     // Subdivided, frame 20 would fall between new points 15 and 25 with other neighbours.
     EXPECT_EQ(Kb(KbPath(), 3)->Evaluate(2.0f, 20).x, 21.25f) << "never subdivided";
-}
-
-// The parameters of B shape the tangent arriving there. With the last waypoint moved to x 50
-// the slopes around B are 10 and 20: the default tangent is 15, x = 20 + 2.5 - 0.25 m2.
-// Continuity 0.5 weighs them 0.25 and 0.75 (17.5); tension and bias 0.5 give 3.75 + 2.5.
-TEST(KochanekBartelsInterp, TheEndWaypointsParametersShapeTheArrivingTangent) {
-    // Tension, bias and continuity at B; x at t = 0.5.
-    const float cases[][4] = {
-        {0, 0, 0, 18.75f}, {0, 0, 0.5f, 18.125f}, {0.5f, 0.5f, 0, 20.9375f}, {0, 0, -1, 20.0f}};
-    for (const auto& c : cases) {
-        auto path = KbPath();
-        path->at(40).location.X = 50;
-        path->at(30).v3_kb_tension = c[0];
-        path->at(30).v3_kb_bias = c[1];
-        path->at(30).v3_kb_continuity = c[2];
-        EXPECT_FLOAT_EQ(Kb(path)->Evaluate(2.0f, 20).x, c[3]) << c[0] << " " << c[1] << " " << c[2];
-    }
 }
 
 TEST(KochanekBartelsInterp, OnlyTheMiddleSegmentOfFourIsCurvedAndTimeIsClampedToIt) {

@@ -40,97 +40,77 @@ protected:
 
 // --- Which drag a click starts -----------------------------------------------------------------
 
-struct PickCase {
-    const char* name;
-    int secondX;       // pixel of the waypoint at frame 30, row 250; the first is at 500
-    Vector secondIn;   // its custom in handle, or zero for automatic handles
-    int waypointFrame; // expected draggedWaypointFrame
-    int handleFrame;   // expected draggedHandleFrame
-    bool outHandle;
-};
-
-class GizmoPickTest : public GizmoTest, public ::testing::WithParamInterface<PickCase> {};
-
-TEST_P(GizmoPickTest, AClickOnTheFirstWaypointStarts) {
-    const PickCase& c = GetParam();
-    Put(0, PixelAt(500, 250));
-    CameraSnapshot& second = Put(30, PixelAt(c.secondX, 250));
-    if (c.secondIn != Vector()) {
-        second.v3_bz_has_custom = true;
-        second.v3_bz_ctrl_in = c.secondIn;
-    }
-    mouse->Press(500, 250);
-    EXPECT_EQ(Gizmo().draggedWaypointFrame, c.waypointFrame);
-    EXPECT_EQ(Gizmo().draggedHandleFrame, c.handleFrame);
-    EXPECT_EQ(Gizmo().draggingOutHandle, c.outHandle);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Clicks, GizmoPickTest,
-    ::testing::Values(
+TEST_F(GizmoTest, AClickOnTheFirstWaypointStarts) {
+    const struct {
+        const char* name;
+        int secondX;       // pixel of the waypoint at frame 30, row 250; the first is at 500
+        Vector secondIn;   // its custom in handle, or zero for automatic handles
+        int waypointFrame; // expected draggedWaypointFrame
+        int handleFrame;   // expected draggedHandleFrame
+        bool outHandle;
+    } cases[] = {
         // Automatic handles a third of the way along: 50 pixels from the first waypoint.
-        PickCase{"TheWaypointWithNoHandleNear", 650, {}, 0, -1, false},
+        {"TheWaypointWithNoHandleNear", 650, {}, 0, -1, false},
         // The first waypoint's automatic out handle lies 7 pixels away: the handle wins.
-        PickCase{"ItsOwnHandle", 520, {}, -1, 0, true},
+        {"ItsOwnHandle", 520, {}, -1, 0, true},
         // The second waypoint's custom in handle reaches back 3 pixels short of the first
         // waypoint: found before the first waypoint could be picked.
-        PickCase{"ALaterWaypointsHandle", 800, {0, -594, 0}, -1, 30, false}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-struct UnseenCase {
-    const char* name;
-    Vector waypoint, customOut;
-};
-
-class GizmoUnseenTest : public GizmoTest, public ::testing::WithParamInterface<UnseenCase> {};
-
-// The canvas puts whatever is behind the camera (or on it) at pixel (0, 0).
-TEST_P(GizmoUnseenTest, CannotBePickedWhereItWouldProject) {
-    CameraSnapshot& w = Put(30, GetParam().waypoint);
-    w.v3_bz_has_custom = GetParam().customOut != Vector();
-    w.v3_bz_ctrl_out = GetParam().customOut;
-    mouse->Press(0, 0);
-    ExpectIdle();
-    EXPECT_TRUE(CallsOf(CanvasCallKind::DrawLine).empty());
+        {"ALaterWaypointsHandle", 800, {0, -594, 0}, -1, 30, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Put(0, PixelAt(500, 250));
+        CameraSnapshot& second = Put(30, PixelAt(c.secondX, 250));
+        second.v3_bz_has_custom = c.secondIn != Vector();
+        second.v3_bz_ctrl_in = c.secondIn;
+        mouse->Press(500, 250);
+        EXPECT_EQ(Gizmo().draggedWaypointFrame, c.waypointFrame);
+        EXPECT_EQ(Gizmo().draggedHandleFrame, c.handleFrame);
+        EXPECT_EQ(Gizmo().draggingOutHandle, c.outHandle);
+        mouse->Release();
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Unseen, GizmoUnseenTest,
-    ::testing::Values(UnseenCase{"AtTheCamera", {0, 0, 0}, {}},
-                      UnseenCase{"BehindTheCamera", {-1000, 0, 0}, {}},
-                      UnseenCase{"AHandleBehindTheCamera", {1000, -1000, 0}, {-2000, 1000, 0}}),
-    [](const auto& info) { return std::string(info.param.name); });
+// The canvas puts whatever is behind the camera (or on it) at pixel (0, 0).
+TEST_F(GizmoTest, WhatIsNotSeenCannotBePickedWhereItWouldProject) {
+    const std::pair<Vector, Vector> cases[] = {// waypoint, custom out handle
+                                               {{0, 0, 0}, {}},
+                                               {{-1000, 0, 0}, {}},
+                                               {{1000, -1000, 0}, {-2000, 1000, 0}}};
+    for (const auto& [waypoint, customOut] : cases) {
+        SCOPED_TRACE(testing::Message() << waypoint.X << " " << customOut.X);
+        CameraSnapshot& w = Put(30, waypoint);
+        w.v3_bz_has_custom = customOut != Vector();
+        w.v3_bz_ctrl_out = customOut;
+        mouse->Press(0, 0);
+        ExpectIdle();
+        EXPECT_TRUE(CallsOf(CanvasCallKind::DrawLine).empty());
+        mouse->Release();
+    }
+}
 
 // --- Handle drags ------------------------------------------------------------------------------
 
-struct ReachCase {
-    const char* name;
-    int toX, toY; // where the mouse drags the out handle grabbed at (550, 250)
-    float reach;  // the handle's expected Y: its reach towards the next waypoint
-};
 // At the handle's distance, 1001.25, a pixel spans 2 * 1001.25 / 1000 world units: 25 pixels
 // right take the seeded reach of 50 to 100.06.
-
-class OutHandleReachTest : public GizmoTest, public ::testing::WithParamInterface<ReachCase> {};
-
-TEST_P(OutHandleReachTest, StaysBetweenItsWaypointAndTheNext) {
-    Put(0, PixelAt(500, 250));  // (1000, 0, 0)
-    Put(30, PixelAt(650, 250)); // (1000, 300, 0), one second later
-    mouse->Press(550, 250);     // the automatic out handle, a third of the way
-    // Seeded from the neighbours: (next - this) / (1 s + 1 s) * 1 s / 3.
-    EXPECT_NEAR(Waypoint(0).v3_bz_ctrl_out.Y, 50.0f, 1e-4f);
-    mouse->MoveTo(GetParam().toX, GetParam().toY);
-    const CameraSnapshot w = Waypoint(0);
-    EXPECT_NEAR(w.v3_bz_ctrl_out.Y, GetParam().reach, 1e-3f);
-    EXPECT_EQ(w.location, PixelAt(500, 250)); // the waypoint itself stays
+TEST_F(GizmoTest, AnOutHandleStaysBetweenItsWaypointAndTheNext) {
+    const struct {
+        int toX, toY; // where the mouse drags the out handle grabbed at (550, 250)
+        float reach;  // the handle's expected Y: its reach towards the next waypoint
+    } cases[] = {{300, 250, 0.0f}, {900, 250, 300.0f}, {900, 200, 300.0f}, {575, 250, 100.062f}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.toX << ", " << c.toY);
+        Put(0, PixelAt(500, 250));  // (1000, 0, 0)
+        Put(30, PixelAt(650, 250)); // (1000, 300, 0), one second later
+        mouse->Press(550, 250);     // the automatic out handle, a third of the way
+        // Seeded from the neighbours: (next - this) / (1 s + 1 s) * 1 s / 3.
+        EXPECT_NEAR(Waypoint(0).v3_bz_ctrl_out.Y, 50.0f, 1e-4f);
+        mouse->MoveTo(c.toX, c.toY);
+        EXPECT_NEAR(Waypoint(0).v3_bz_ctrl_out.Y, c.reach, 1e-3f);
+        EXPECT_EQ(Waypoint(0).location, PixelAt(500, 250)); // the waypoint itself stays
+        mouse->Release();
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Drags, OutHandleReachTest,
-                         ::testing::Values(ReachCase{"BackPastItsWaypoint", 300, 250, 0.0f},
-                                           ReachCase{"PastTheNextWaypoint", 900, 250, 300.0f},
-                                           ReachCase{"PastTheNextAndUp", 900, 200, 300.0f},
-                                           ReachCase{"Within", 575, 250, 100.062f}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GizmoTest, TheOtherHandleTurnsOppositeOnlyWhenTheDraggedOneHasALength) {
     Put(0, PixelAt(350, 250));
@@ -197,33 +177,27 @@ TEST_F(GizmoTest, AMoveBeyondTheFloatRangeIsRefusedOnceAndChangesNothing) {
 
 // --- Markers -----------------------------------------------------------------------------------
 
-struct MarkerLook {
-    const char* name;
-    bool selected;
-    int mouseX;
-    CanvasColor colour;
-    int halfWidth; // pixels
-};
-
-class GizmoMarkerTest : public GizmoTest, public ::testing::WithParamInterface<MarkerLook> {};
-
-TEST_P(GizmoMarkerTest, ShowsSelectionAndHover) {
+TEST_F(GizmoTest, AMarkerShowsSelectionAndHover) {
+    const struct {
+        bool selected;
+        int mouseX;
+        CanvasColor colour;
+        int halfWidth; // pixels
+    } cases[] = {{false, 514, {255, 255, 255, 180}, 5},
+                 {true, 514, {255, 255, 255, 255}, 8},
+                 {false, 513, {255, 220, 50, 180}, 10},
+                 {true, 487, {255, 220, 50, 255}, 10}};
     Put(30, PixelAt(500, 250));
-    Plugin().selectedFrame = GetParam().selected ? 30 : -1;
-    mouse->MoveTo(GetParam().mouseX, 250);
-    const CanvasCall across = CallsOf(CanvasCallKind::DrawLine).at(0);
-    EXPECT_EQ(across.color, GetParam().colour);
-    EXPECT_EQ(across.start, Vector2(500 - GetParam().halfWidth, 250));
-    EXPECT_EQ(across.end, Vector2(500 + GetParam().halfWidth, 250));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.selected << " " << c.mouseX);
+        Plugin().selectedFrame = c.selected ? 30 : -1;
+        mouse->MoveTo(c.mouseX, 250);
+        const CanvasCall across = CallsOf(CanvasCallKind::DrawLine).at(0);
+        EXPECT_EQ(across.color, c.colour);
+        EXPECT_EQ(across.start, Vector2(500 - c.halfWidth, 250));
+        EXPECT_EQ(across.end, Vector2(500 + c.halfWidth, 250));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Looks, GizmoMarkerTest,
-    ::testing::Values(MarkerLook{"Plain", false, 514, {255, 255, 255, 180}, 5},
-                      MarkerLook{"Selected", true, 514, {255, 255, 255, 255}, 8},
-                      MarkerLook{"Hovered", false, 513, {255, 220, 50, 180}, 10},
-                      MarkerLook{"SelectedAndHovered", true, 487, {255, 220, 50, 255}, 10}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GizmoTest, TheConsoleSelectsAWaypointAsTheWindowDoes) {
     Put(30, PixelAt(500, 250));
