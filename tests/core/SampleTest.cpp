@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "tests/core/SimRun.h"
+#include "tests/storage/StorageTestSupport.h"
 
 namespace Quorvel::Testing {
 namespace {
@@ -64,7 +65,7 @@ double AngleDistance(double a, double b) {
 class SampleTest : public ::testing::TestWithParam<int> {
 protected:
     static void SetUpTestSuite() {
-        folder = std::make_unique<TempFolder>("quorvel-sample");
+        folder = std::make_unique<StorageTest::TempFolder>();
         std::ofstream(*folder / "path.json") << PathJson();
     }
     static void TearDownTestSuite() { folder.reset(); }
@@ -78,10 +79,10 @@ protected:
         return ReadTrack(csv);
     }
 
-    static std::unique_ptr<TempFolder> folder;
+    static std::unique_ptr<StorageTest::TempFolder> folder;
 };
 
-std::unique_ptr<TempFolder> SampleTest::folder;
+std::unique_ptr<StorageTest::TempFolder> SampleTest::folder;
 
 TEST_P(SampleTest, TrackIsContinuous) {
     const int mode = GetParam();
@@ -92,14 +93,14 @@ TEST_P(SampleTest, TrackIsContinuous) {
     for (size_t i = 1; i < rows.size(); ++i) {
         const TrackRow& a = rows[i - 1];
         const TrackRow& b = rows[i];
-        ASSERT_EQ(b.frame, a.frame + 1) << "mode " << mode;
-        EXPECT_LE(std::hypot(b.x - a.x, b.y - a.y, b.z - a.z), stepBound)
-            << "mode " << mode << " frame " << b.frame;
+        SCOPED_TRACE("mode " + std::to_string(mode) + " frame " + std::to_string(b.frame));
+        ASSERT_EQ(b.frame, a.frame + 1);
+        EXPECT_LE(std::hypot(b.x - a.x, b.y - a.y, b.z - a.z), stepBound);
         // Angles are compared on the circle: a whole turn between frames is no move at all.
         // Cosine and Catmull-Rom blend stored angles without unwrapping (the long way round
         // across the seam), still well under a quarter turn a frame.
-        EXPECT_LE(AngleDistance(b.yaw, a.yaw), 16384.0) << "mode " << mode << " frame " << b.frame;
-        EXPECT_LE(std::fabs(b.fov - a.fov), 2.0) << "mode " << mode << " frame " << b.frame;
+        EXPECT_LE(AngleDistance(b.yaw, a.yaw), 16384.0);
+        EXPECT_LE(std::fabs(b.fov - a.fov), 2.0);
     }
 }
 
@@ -113,15 +114,15 @@ TEST_P(SampleTest, InterpolatingModesPassThroughEveryWaypoint) {
     // B-spline finds the moment by bisection, to a small fraction of a frame.
     const double tolerance = mode == 5 ? 0.5 : 0.02;
     for (const Waypoint& w : kPath) {
-        ASSERT_TRUE(byFrame.count(w.frame)) << "mode " << mode << " frame " << w.frame;
+        SCOPED_TRACE("mode " + std::to_string(mode) + " frame " + std::to_string(w.frame));
+        ASSERT_TRUE(byFrame.count(w.frame));
         const TrackRow& r = byFrame[w.frame];
-        EXPECT_NEAR(r.x, w.x, tolerance) << "mode " << mode << " frame " << w.frame;
-        EXPECT_NEAR(r.y, w.y, tolerance) << "mode " << mode << " frame " << w.frame;
-        EXPECT_NEAR(r.z, w.z, tolerance) << "mode " << mode << " frame " << w.frame;
-        EXPECT_LE(AngleDistance(r.yaw, w.yaw), 2.0) << "mode " << mode << " frame " << w.frame;
-        EXPECT_LE(AngleDistance(r.pitch, w.pitch), 2.0) << "mode " << mode << " frame " << w.frame;
-        EXPECT_NEAR(r.fov, w.fov, mode == 5 ? 0.05 : 1e-3)
-            << "mode " << mode << " frame " << w.frame;
+        EXPECT_NEAR(r.x, w.x, tolerance);
+        EXPECT_NEAR(r.y, w.y, tolerance);
+        EXPECT_NEAR(r.z, w.z, tolerance);
+        EXPECT_LE(AngleDistance(r.yaw, w.yaw), 2.0);
+        EXPECT_LE(AngleDistance(r.pitch, w.pitch), 2.0);
+        EXPECT_NEAR(r.fov, w.fov, mode == 5 ? 0.05 : 1e-3);
     }
 }
 
