@@ -49,12 +49,6 @@ TEST_F(PluginTest, RegistersFifteenVariablesAndTwentyNineCommandsWithTheirRanges
     }
 }
 
-TEST_F(PluginTest, MirrorsAreSetAtTheEndOfLoad) {
-    // Set from the bound value and unconditionally, not from a change the host reported.
-    EXPECT_TRUE(Cam().showPath);
-    EXPECT_TRUE(Cam().showFrameNumbers);
-}
-
 // A longer state name and the game's free-fly camera are pinned in snapshot_commands.script.
 TEST_F(PluginTest, FlycamNeedsACameraAndTheWholeStateName) {
     EXPECT_FALSE(Plugin().IsInFlycam()); // menu: no camera

@@ -100,9 +100,12 @@ TEST_F(PluginTest, SpeedNormalisationSwitchedOnLaterRetimesThePlayingPath) {
     }
 }
 
-TEST_F(PluginTest, RenderSwitchesFollowTheirVariables) {
+// What the path switched off draws is pinned in RenderTest.
+TEST_F(PluginTest, RenderSwitchesAreSetAtLoadAndFollowTheirVariables) {
+    // Set at the end of load from the bound value, not from a change the host reported.
+    EXPECT_TRUE(Cam().showPath);
+    EXPECT_TRUE(Cam().showFrameNumbers);
     host.Run("dolly_render 0");
-    EXPECT_FALSE(Cam().showPath);
     EXPECT_FALSE(*Plugin().renderPathFlag);
     host.Run("dolly_render_frame 0");
     EXPECT_FALSE(Cam().showFrameNumbers);
