@@ -20,17 +20,6 @@ protected:
     }
 };
 
-TEST_F(DollyCamTest, TakingTwiceAtOneFrameKeepsTheSecondCamera) {
-    TakeAt(120, {1, 2, 3}, {10, 20, 30}, 90);
-    TakeAt(120, {4, 5, 6}, {-1, -2, -3}, 70);
-    ASSERT_EQ(Cam().snapshots->size(), 1u);
-    const CameraSnapshot s = Cam().GetSnapshot(120);
-    EXPECT_EQ(s.location, Vector(4, 5, 6));
-    EXPECT_EQ(s.rotation, (FloatRotator{-1, -2, -3}));
-    EXPECT_EQ(s.FOV, 70.0f);
-    EXPECT_EQ(s.timestamp, 4.0f); // frame 120 at 30 fps
-}
-
 TEST_F(DollyCamTest, SnapshotsPrintAsFiveLines) {
     host.Leave();
     EnterFlycamReplay(60);
@@ -52,51 +41,37 @@ TEST_F(DollyCamTest, SnapshotsPrintAsFiveLines) {
     EXPECT_EQ(host.Lines(), zeros);
 }
 
-TEST_F(DollyCamTest, GetSnapshotBetweenWaypointsIsTheDefault) {
+// Taking outside a replay, or asking between waypoints, gives the default snapshot.
+TEST_F(DollyCamTest, DefaultSnapshotsBetweenWaypointsAndOutsideAReplay) {
     TakeAt(0, {1, 1, 1});
     TakeAt(60, {2, 2, 2});
     EXPECT_EQ(Cam().GetSnapshot(30), CameraSnapshot());
-}
-
-TEST_F(DollyCamTest, TakingOutsideAReplayStoresNothing) {
     host.Leave();
     host.EnterGame();
     host.EnterFlycam();
     SnapshotStoreResult result = SnapshotStoreResult::Stored;
-    const CameraSnapshot s = Cam().TakeSnapshot(true, result);
+    EXPECT_EQ(Cam().TakeSnapshot(true, result), CameraSnapshot());
     EXPECT_EQ(result, SnapshotStoreResult::NoReplay);
-    EXPECT_EQ(s, CameraSnapshot());
-    EXPECT_TRUE(Cam().snapshots->empty());
+    EXPECT_EQ(Cam().snapshots->size(), 2u);
 }
 
-TEST_F(DollyCamTest, DeleteOutsideTheRangeIsSilentButStillRebuilds) {
+// The messages and the silence of a bad index are pinned in snapshot_commands.script.
+TEST_F(DollyCamTest, DeleteOutsideTheRangeStillRebuildsAndCountsFromTheSmallestFrame) {
     TakeAt(300, {0, 0, 0});
     TakeAt(840, {1, 0, 0});
-    TakeAt(900, {2, 0, 0});
-    host.ClearLines();
     auto before = Cam().locationStrategy;
-    Cam().DeleteSnapshot(0);
-    Cam().DeleteSnapshot(4);
-    EXPECT_TRUE(host.Lines().empty());
-    EXPECT_EQ(Cam().snapshots->size(), 3u);
+    Cam().DeleteSnapshot(3);
+    EXPECT_EQ(Cam().snapshots->size(), 2u);
     EXPECT_NE(Cam().locationStrategy, before);
-
-    Cam().DeleteSnapshot(1); // the smallest frame, not frame 1
-    EXPECT_EQ(host.LastLine(), "Deleted snapshot #1 frame 300");
+    Cam().DeleteSnapshot(1);
     EXPECT_EQ(Cam().snapshots->begin()->first, 840);
 }
 
-TEST_F(DollyCamTest, ActivateOnceAndDeactivateUnlocksTheFov) {
+TEST_F(DollyCamTest, ActivateBuildsTheStrategiesAndDeactivateUnlocksTheFov) {
     host.Run("dolly_activate");
-    host.Run("dolly_activate");
-    EXPECT_EQ(host.Lines(), std::vector<std::string>{"Dollycam activated"});
     EXPECT_TRUE(Cam().isActive);
     ASSERT_TRUE(Cam().locationStrategy);
-
     host.Run("dolly_deactivate");
-    host.Run("dolly_deactivate");
-    EXPECT_EQ(host.Lines().back(), "Dollycam deactivated");
-    EXPECT_EQ(host.Lines().size(), 2u);
     EXPECT_FALSE(host.GetWorld().GetCamera().lockedFov);
 }
 
@@ -132,13 +107,8 @@ TEST_F(DollyCamTest, EveryModeBuildsItsOwnCurveAndZeroAndThreeAreBothLinear) {
         y.push_back(Cam().CreateInterpStrategy(mode)->Evaluate(1.5f, 45).y);
     EXPECT_FLOAT_EQ(y[0], 250.0f) << "a quarter of the way from 400 to -200";
     EXPECT_EQ(y[3], y[0]);
-    for (int a = 1; a <= 7; ++a) {
-        for (int b = 0; b < a; ++b) {
-            if (a == 3 && b == 0)
-                continue;
-            EXPECT_GT(std::fabs(y[a] - y[b]), 0.5f) << "modes " << b << " and " << a;
-        }
-    }
+    for (int mode : {1, 2, 4, 5, 6, 7}) // which curve each is: TheConsoleNamesEachModesStrategy
+        EXPECT_GT(std::fabs(y[mode] - y[0]), 0.5f) << "mode " << mode;
 }
 
 TEST_F(DollyCamTest, TheConsoleNamesEachModesStrategy) {
@@ -242,17 +212,16 @@ TEST_F(DollyCamTest, AWaypointTooFarFromThePathIsRefused) {
     EXPECT_FALSE(PathSpanAllowsFrame(*Cam().snapshots, std::numeric_limits<int>::min()));
 }
 
+// The weight's reset is pinned in snapshot_commands.script.
 TEST_F(DollyCamTest, OverrideResetsShapeParametersAndKeepsTheKey) {
     TakeAt(500, {1, 1, 1});
     CameraSnapshot& stored = (*Cam().snapshots)[500];
-    stored.weight = 3.0f;
     stored.v3_bz_has_custom = true;
     stored.v3_bz_ctrl_out = {5, 5, 5};
     host.SetFrame(600);
     host.Run("dolly_snapshot_override 500");
     const CameraSnapshot s = Cam().GetSnapshot(500);
     EXPECT_EQ(s.frame, 500);
-    EXPECT_EQ(s.weight, 1.0f);
     EXPECT_FALSE(s.v3_bz_has_custom);
     EXPECT_EQ(s.v3_bz_ctrl_out, Vector());
     EXPECT_EQ(s.timestamp, 20.0f); // the replay time of frame 600, where it was taken

@@ -4,7 +4,6 @@
 #include <fstream>
 #include <sstream>
 #include <sys/wait.h>
-#include <unistd.h>
 
 namespace Quorvel::Testing {
 
@@ -33,18 +32,6 @@ int RunSim(const std::string& arguments) {
         std::string(QUORVEL_BUILD_DIR) + "/corvane-sim " + arguments + " > /dev/null";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-TempFolder::TempFolder(const std::string& prefix) {
-    static int counter = 0;
-    path = std::filesystem::temp_directory_path() /
-           (prefix + "-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
-    std::filesystem::create_directories(path);
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path, ignored);
 }
 
 } // namespace Quorvel::Testing

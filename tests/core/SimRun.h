@@ -20,18 +20,4 @@ std::vector<TrackRow> ReadTrack(const std::filesystem::path& file);
 // Runs build/corvane-sim with the arguments (standard output discarded); its exit status.
 int RunSim(const std::string& arguments);
 
-// A fresh folder under the system's temporary folder, removed with the object.
-class TempFolder {
-public:
-    explicit TempFolder(const std::string& prefix);
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::filesystem::path& Path() const { return path; }
-    std::filesystem::path operator/(const std::string& name) const { return path / name; }
-
-private:
-    std::filesystem::path path;
-};
-
 } // namespace Quorvel::Testing

@@ -12,15 +12,6 @@ extern "C" void deleteMe();
 namespace Quorvel::Testing {
 namespace {
 
-TEST(PluginRecordTest, DescribesThePlugin) {
-    EXPECT_EQ(exports.apiBuild, 95);
-    EXPECT_STREQ(exports.sourceName, "dollycamplugin");
-    EXPECT_STREQ(exports.className, "DollyCamPlugin");
-    EXPECT_STREQ(exports.pluginName, "Quorvel");
-    EXPECT_STREQ(exports.pluginVersion, "1.0");
-    EXPECT_EQ(exports.typeFlags, 0x14u);
-}
-
 TEST(PluginRecordTest, GetPluginCreatesOnceAndDeleteMeIsIdempotent) {
     const std::uintptr_t first = getPlugin();
     auto* owner = reinterpret_cast<std::shared_ptr<DollyCamPlugin>*>(first);
@@ -58,27 +49,16 @@ TEST_F(PluginTest, RegistersFifteenVariablesAndTwentyNineCommandsWithTheirRanges
     }
 }
 
-TEST_F(PluginTest, MirrorsAreSetAtTheEndOfLoad) {
-    // Set from the bound value and unconditionally, not from a change the host reported.
-    EXPECT_TRUE(Cam().showPath);
-    EXPECT_TRUE(Cam().showFrameNumbers);
-}
-
-TEST_F(PluginTest, FlycamNeedsAReplayOrGameACameraAndTheExactState) {
+// A longer state name and the game's free-fly camera are pinned in snapshot_commands.script.
+TEST_F(PluginTest, FlycamNeedsACameraAndTheWholeStateName) {
     EXPECT_FALSE(Plugin().IsInFlycam()); // menu: no camera
     host.EnterReplay();
-    EXPECT_FALSE(Plugin().IsInFlycam()); // the replay starts in another camera state
-    host.SetCameraState("CameraState_ReplayFly_TA_");
-    EXPECT_FALSE(Plugin().IsInFlycam());
     host.SetCameraState("CameraState_ReplayFly_T");
     EXPECT_FALSE(Plugin().IsInFlycam());
     host.EnterFlycam();
     EXPECT_TRUE(Plugin().IsInFlycam());
     host.Leave();
     EXPECT_FALSE(Plugin().IsInFlycam());
-    host.EnterGame();
-    host.EnterFlycam();
-    EXPECT_TRUE(Plugin().IsInFlycam());
 }
 
 TEST_F(PluginTest, DrawableLivesFromInitGameToHudDestroyed) {

@@ -83,18 +83,8 @@ void ExpectSameDirection(const Quorvel::Math::Vec3d& got, const Quorvel::Math::V
 
 TEST(Mirror, EveryCameraLooksAtTheMirroredScene) {
     using Quorvel::Math::MakeCameraBasis;
-    // A camera looking along +y keeps doing so across x and looks along -y across y.
-    const FloatRotator alongY{0, 16384, 0};
-    const std::pair<int, Quorvel::Math::Vec3d> quarterTurn[] = {{0, {0, 1, 0}}, {1, {0, -1, 0}}};
-    for (const auto& [axis, forward] : quarterTurn) {
-        SnapshotMap path{{1, Waypoint(1, 0.0f, {}, alongY)}};
-        MirrorSnapshots(path, axis, true);
-        const FloatRotator& r = path.at(1).rotation;
-        ExpectSameDirection(MakeCameraBasis(r.pitch, r.yaw, r.roll).forward, forward,
-                            "axis " + std::to_string(axis));
-    }
-    // Any camera: the mirrored one looks along the mirrored direction, and its image is the
-    // mirror image turned over: up is mirrored across a wall, right across the floor.
+    // The mirrored camera looks along the mirrored direction, and its image is the mirror
+    // image turned over: up is mirrored across a wall, right across the floor.
     const FloatRotator cameras[] = {{1000, 16384, 200},
                                     {-3000, -28000, 9000},
                                     {12000, 30000, -16000},
@@ -175,24 +165,14 @@ TEST(Reverse, RecordsMoveToTheMirroredKeysWhichKeepTheirMomentsAndHandlesSwap) {
     path[100].v3_bz_ctrl_out = {10, 0, 0}; // leaving A towards B
     path[100].v3_bz_ctrl_in = {-10, 1, 0};
     ASSERT_TRUE(ReverseSnapshots(path));
-    ASSERT_EQ(path.size(), 3u);
-    const struct {
-        int frame;
-        float timestamp;
-        Vector location;
-    } rows[] = {{100, 1.0f, c}, {200, 2.0f, b}, {300, 3.0f, a}};
-    for (const auto& row : rows) {
-        const CameraSnapshot& s = path.at(row.frame);
-        EXPECT_EQ(s.frame, row.frame);
-        EXPECT_EQ(s.timestamp, row.timestamp) << row.frame;
-        EXPECT_EQ(s.location, row.location) << row.frame;
-    }
-    // A's record, now the last waypoint, is left along the way it used to be entered.
-    const CameraSnapshot& moved = path.at(300);
-    EXPECT_EQ(moved.weight, 5.0f);
-    EXPECT_TRUE(moved.v3_bz_has_custom);
-    EXPECT_EQ(moved.v3_bz_ctrl_out, Vector(-10, 1, 0));
-    EXPECT_EQ(moved.v3_bz_ctrl_in, Vector(10, 0, 0));
+    CameraSnapshot moved = Waypoint(300, 3.0f, a); // A's record, now the last waypoint
+    moved.weight = 5.0f;
+    moved.v3_bz_has_custom = true;
+    moved.v3_bz_ctrl_out = {-10, 1, 0}; // left along the way it used to be entered
+    moved.v3_bz_ctrl_in = {10, 0, 0};
+    EXPECT_EQ(
+        path,
+        (SnapshotMap{{100, Waypoint(100, 1.0f, c)}, {200, Waypoint(200, 2.0f, b)}, {300, moved}}));
 }
 
 TEST(Smooth, AveragesWithTheAlreadySmoothedEarlierNeighbourAndRotationsAsPlainNumbers) {
