@@ -8,7 +8,8 @@
 #include "overlay/MouseState.h"
 
 struct GizmoFrame {
-    GizmoFrame(GizmoView view, DollyCam& dollyCam, const MouseState& mouse, int selectedFrame)
+    GizmoFrame(const GizmoView& view, DollyCam& dollyCam, const MouseState& mouse,
+               int selectedFrame)
         : view(view), dollyCam(dollyCam), mouse(mouse), selectedFrame(selectedFrame) {}
 
     GizmoView view;

@@ -44,7 +44,7 @@ void SeedCustomHandles(const std::vector<CameraSnapshot>& path, int i, CameraSna
     // Seconds to each neighbour; a missing one borrows the span to the next waypoint.
     const float tN = next ? next->timestamp - t : 1.0f;
     const float tP = prev ? t - prev->timestamp : tN;
-    const float tNN = nextNext ? nextNext->timestamp - next->timestamp : tN;
+    const float tNN = next && nextNext ? nextNext->timestamp - next->timestamp : tN;
     const Vector pP = prev ? prev->location : waypoint.location;
     const Vector pN = next ? next->location : waypoint.location;
     const Vector pNN = nextNext ? nextNext->location : pN;
