@@ -53,11 +53,6 @@ CameraBasis MakeCameraBasis(const Rotator& rotation, float unitsToRadians) {
                          rotation.Yaw * static_cast<double>(unitsToRadians));
 }
 
-bool IsInFront(const Vector& cameraLocation, const Rotator& cameraRotation, const Vector& point) {
-    const CameraBasis basis = MakeCameraBasis(cameraRotation.Pitch, cameraRotation.Yaw, 0.0);
-    return IsInFront(cameraLocation, basis.forward, point);
-}
-
 bool IsInFront(const Vector& cameraLocation, const Vec3d& forward, const Vector& point,
                double minDistance) {
     const Vec3d d = Subtract(ToVec3d(point), ToVec3d(cameraLocation));
@@ -70,24 +65,6 @@ bool IsInFront(const Vector& cameraLocation, const Vec3d& forward, const Vector&
 float WorldUnitsPerPixel(float fovDegrees, float distance, int canvasWidth) {
     return std::tan(fovDegrees * kDegreesToRadians * 0.5f) * 2.0f * distance /
            static_cast<float>(canvasWidth);
-}
-
-Projection ProjectToCanvas(const POV& camera, const Vector& point, int width, int height) {
-    Projection result;
-    const CameraBasis basis =
-        MakeCameraBasis(camera.rotation.Pitch, camera.rotation.Yaw, camera.rotation.Roll);
-    const Vec3d d = Subtract(ToVec3d(point), ToVec3d(camera.location));
-    const double depth = Dot(d, basis.forward);
-    const double fov = camera.fov > 0.0f && camera.fov < 180.0f ? camera.fov : 90.0;
-    const double halfWidth = width * 0.5;
-    const double halfHeight = height * 0.5;
-    const double focal = halfWidth / std::tan(fov * 0.5 * kPi / 180.0);
-    result.inFront = depth > 0.0;
-    if (!result.inFront)
-        return result;
-    result.x = halfWidth + Dot(d, basis.right) / depth * focal;
-    result.y = halfHeight - Dot(d, basis.up) / depth * focal;
-    return result;
 }
 
 } // namespace Quorvel::Math

@@ -1,5 +1,6 @@
 #pragma once
-// The camera's basis and the tests built on it, shared by the overlay and the host.
+// The camera's basis and the tests built on it, for the overlay and the path tools. The host
+// projects with maths of its own, so that it judges the plugin's independently.
 // Rotations are in rotator units (65536 a turn); the basis is in world space, Z up.
 
 #include "corvane/wrappers/WrapperStructs.h"
@@ -24,25 +25,12 @@ CameraBasis MakeCameraBasis(const Rotator& rotation, float unitsToRadians);
 
 // The in-front test: the unit vector from the camera to the point has a positive dot product
 // with the camera's forward vector (cos p cos y, cos p sin y, sin p). A point at the camera's
-// own location is not in front.
-bool IsInFront(const Vector& cameraLocation, const Rotator& cameraRotation, const Vector& point);
-// The same test against a given forward vector; a point nearer than minDistance (world units)
-// is not in front either.
+// own location, or nearer than minDistance (world units), is not in front.
 bool IsInFront(const Vector& cameraLocation, const Vec3d& forward, const Vector& point,
                double minDistance = 0.0);
 
 // World units spanned by one canvas pixel at a distance from the camera, for a horizontal field
 // of view in degrees across canvasWidth pixels.
 float WorldUnitsPerPixel(float fovDegrees, float distance, int canvasWidth);
-
-struct Projection {
-    bool inFront = false; // false: the point is behind the camera (or on it) and x, y mean nothing
-    double x = 0.0;       // canvas pixels from the left edge
-    double y = 0.0;       // canvas pixels from the top edge (Y down)
-};
-
-// Perspective projection onto a canvas of width x height pixels with a horizontal field of
-// view in degrees.
-Projection ProjectToCanvas(const POV& camera, const Vector& point, int width, int height);
 
 } // namespace Quorvel::Math
