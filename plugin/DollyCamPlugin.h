@@ -22,6 +22,7 @@
 #include "overlay/OrbitView.h"
 #include "overlay/ReferenceShape.h"
 #include "tools/CommandContext.h"
+#include "ui/WindowContext.h"
 
 class DollyCamPlugin final : public Corvane::Plugin::CorvanePlugin,
                              public Corvane::Plugin::PluginWindow {
@@ -93,11 +94,16 @@ public:
     HandleGizmo gizmo;
     // Off, around the origin, 800 away, yaw 0, pitch 0.5.
     OrbitView orbitView;
+    // The settings window's remembered control values and the timeline's drag.
+    PanelState panels;
+    // The path tools' controls and the live transforms' baseline.
+    PathToolsState pathTools;
 
 private:
     void RegisterVariables();
     void RegisterCommands();
     CommandContext MakeCommandContext();
+    WindowContext MakeWindowContext();
     // Runs a host-called body behind the exception guard.
     void Guarded(const char* entryPoint, const std::function<void()>& body);
 

@@ -3,15 +3,31 @@
 #include <imgui.h>
 
 #include "plugin/DollyCamPlugin.h"
+#include "ui/SettingsWindow.h"
 
-void DollyCamPlugin::DrawWindow() {}
+WindowContext DollyCamPlugin::MakeWindowContext() {
+    return WindowContext{*dollyCam,     *cvarManager,          *gameWrapper,
+                         selectedFrame, autoModeWaypointCount, orbitView,
+                         gizmo,         referenceShapes,       panels,
+                         pathTools,     isWindowOpen,          blockGameInput};
+}
+
+void DollyCamPlugin::DrawWindow() {
+    Guarded("DrawWindow", [this] {
+        // The host hands its context over before drawing; without one there is nowhere to draw.
+        if (ImGui::GetCurrentContext() == nullptr)
+            return;
+        WindowContext ctx = MakeWindowContext();
+        DrawSettingsWindow(ctx);
+    });
+}
 
 std::string DollyCamPlugin::WindowMenuName() {
-    return "dollycam";
+    return kWindowMenuName;
 }
 
 std::string DollyCamPlugin::WindowMenuTitle() {
-    return "Quorvel";
+    return kWindowTitle;
 }
 
 void DollyCamPlugin::AdoptImGuiContext(std::uintptr_t context) {
