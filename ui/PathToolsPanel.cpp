@@ -1,9 +1,140 @@
-// The "Path Tools" section.
+// The "Path Tools" section: one-shot mirror and reverse through the same path operations as
+// the console, and live offset, scale and rotation of the whole path (ui/LiveTransforms.h).
 
 #include <imgui.h>
 
+#include "ui/FiniteDrag.h"
+#include "ui/LiveTransforms.h"
 #include "ui/Panels.h"
 
+namespace {
+
+const ImVec4 kHeading(1.0f, 0.42f, 0.42f, 1.0f);
+const ImVec4 kWarning(1.0f, 0.65f, 0.1f, 1.0f);
+
+// What a group of live controls did this frame.
+struct GroupInput {
+    bool activated = false; // one of its drags was grabbed or Ctrl+clicked
+    bool changed = false;
+};
+
+// The controls' values, to put back when the path refuses them.
+struct LiveControls {
+    Vector offset;
+    float scale;
+    Vector rotation;
+};
+
+LiveControls ReadControls(const PathToolsState& tools) {
+    return {tools.transformOffset, tools.transformScale, tools.transformRotation};
+}
+
+void WriteControls(PathToolsState& tools, const LiveControls& controls) {
+    tools.transformOffset = controls.offset;
+    tools.transformScale = controls.scale;
+    tools.transformRotation = controls.rotation;
+}
+
+// Three drags on one line, 90 pixels each, on x, y and z; labels[k] names the k-th.
+GroupInput DragVectorOnOneLine(const char* const labels[3], Vector& value, float speed, float min,
+                               float max, const char* format) {
+    GroupInput input;
+    float* components[] = {&value.X, &value.Y, &value.Z};
+    ImGui::PushItemWidth(90.0f);
+    for (int k = 0; k < 3; ++k) {
+        if (k > 0)
+            ImGui::SameLine();
+        input.changed |= DragFiniteFloat(labels[k], components[k], speed, min, max, format);
+        input.activated |= ImGui::IsItemActivated();
+    }
+    ImGui::PopItemWidth();
+    return input;
+}
+
+GroupInput DrawOffset(PathToolsState& tools) {
+    static const char* const labels[] = {"X##off", "Y##off", "Z##off"};
+    ImGui::TextColored(kHeading, "Offset");
+    return DragVectorOnOneLine(labels, tools.transformOffset, 10.0f, 0.0f, 0.0f, "%.3f");
+}
+
+GroupInput DrawScale(PathToolsState& tools) {
+    ImGui::TextColored(kHeading, "Scale");
+    GroupInput input;
+    ImGui::PushItemWidth(140.0f);
+    input.changed =
+        DragFiniteFloat("Scale##sc", &tools.transformScale, 0.01f, 0.01f, 20.0f, "%.3f");
+    input.activated = ImGui::IsItemActivated();
+    ImGui::PopItemWidth();
+    return input;
+}
+
+GroupInput DrawRotation(PathToolsState& tools) {
+    static const char* const labels[] = {"X##rp", "Y##rp", "Z##rp"};
+    ImGui::TextColored(kHeading, "Rotate (degrees)");
+    return DragVectorOnOneLine(labels, tools.transformRotation, 0.5f, -360.0f, 360.0f, "%.1f");
+}
+
+// One group of live controls: the first touch takes the baseline, a change re-derives the
+// path from it, and a change the path refuses is taken back from the controls too, so that
+// they keep describing the path.
+void RunLiveGroup(WindowContext& ctx, GroupInput (*drawGroup)(PathToolsState&)) {
+    PathToolsState& tools = ctx.pathTools;
+    const LiveControls before = ReadControls(tools);
+    const GroupInput input = drawGroup(tools);
+    if ((input.activated || input.changed) && !tools.hasTransformBaseline)
+        CaptureTransformBaseline(tools, ctx.dollyCam);
+    if (input.changed && !ApplyLiveTransforms(tools, ctx.dollyCam))
+        WriteControls(tools, before);
+    ImGui::Separator();
+}
+
+void DrawMirror(WindowContext& ctx) {
+    static const char* const axes[] = {"X", "Y", "Z"};
+    PathToolsState& tools = ctx.pathTools;
+    ImGui::TextColored(kHeading, "Mirror");
+    ImGui::PushItemWidth(80.0f);
+    const bool known = tools.mirrorAxis >= 0 && tools.mirrorAxis < 3;
+    if (ImGui::BeginCombo("Axis##mir", known ? axes[tools.mirrorAxis] : "")) {
+        for (int axis = 0; axis < 3; ++axis) {
+            if (ImGui::Selectable(axes[axis], tools.mirrorAxis == axis))
+                tools.mirrorAxis = axis;
+        }
+        ImGui::EndCombo();
+    }
+    ImGui::PopItemWidth();
+    ImGui::SameLine();
+    ImGui::Checkbox("Mirror Rotation##mir", &tools.mirrorRotation);
+    ImGui::SameLine();
+    if (ImGui::Button("Apply Mirror")) {
+        ctx.dollyCam.MirrorPath(tools.mirrorAxis, tools.mirrorRotation);
+        CommitIfChangedElsewhere(tools, *ctx.dollyCam.snapshots);
+    }
+    ImGui::Separator();
+}
+
+void DrawResetAndReverse(WindowContext& ctx) {
+    if (ImGui::Button("Reset Transforms"))
+        ResetTransforms(ctx.pathTools, ctx.dollyCam);
+    ImGui::SameLine();
+    if (ImGui::Button("Reverse Path")) {
+        ctx.dollyCam.ReversePath();
+        CommitIfChangedElsewhere(ctx.pathTools, *ctx.dollyCam.snapshots);
+    }
+}
+
+} // namespace
+
 void DrawPathToolsPanel(WindowContext& ctx) {
-    (void)ctx;
+    // Before anything else: an edit made elsewhere since the last live change becomes the
+    // base of the next one instead of being undone by it.
+    CommitIfChangedElsewhere(ctx.pathTools, *ctx.dollyCam.snapshots);
+    if (ctx.dollyCam.snapshots->empty()) {
+        ImGui::TextColored(kWarning, "No waypoints.");
+        return;
+    }
+    DrawMirror(ctx);
+    RunLiveGroup(ctx, DrawOffset);
+    RunLiveGroup(ctx, DrawScale);
+    RunLiveGroup(ctx, DrawRotation);
+    DrawResetAndReverse(ctx);
 }
