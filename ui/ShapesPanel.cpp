@@ -1,9 +1,151 @@
-// The "Reference Shapes" section.
+// The "Reference Shapes" section: add, edit and delete the wireframe guides the overlay draws
+// in the replay view. Every edit shows in the next rendered frame; nothing is saved.
 
 #include <imgui.h>
 
+#include <cstddef>
+#include <cstdio>
+
+#include "ui/FiniteDrag.h"
 #include "ui/Panels.h"
+#include "ui/ShapeColour.h"
+
+namespace {
+
+const ImVec4 kDeleteButton(0.55f, 0.1f, 0.1f, 1.0f);
+const ImVec4 kDeleteButtonHovered(0.8f, 0.15f, 0.15f, 1.0f);
+constexpr float kSizeSpeed = 5.0f;
+constexpr float kSmallestSize = 1.0f; // world units
+constexpr float kLargestSize = 5000.0f;
+
+void PushDeleteColours() {
+    ImGui::PushStyleColor(ImGuiCol_Button, kDeleteButton);
+    ImGui::PushStyleColor(ImGuiCol_ButtonHovered, kDeleteButtonHovered);
+}
+
+void PopDeleteColours() {
+    ImGui::PopStyleColor(2);
+}
+
+void DrawTopRow(std::vector<ReferenceShape>& shapes) {
+    if (ImGui::Button("+ Add Cube"))
+        AddReferenceShape(shapes, ReferenceShape::Cube);
+    ImGui::SameLine();
+    if (ImGui::Button("+ Add Circle"))
+        AddReferenceShape(shapes, ReferenceShape::Circle);
+    if (shapes.empty())
+        return;
+    ImGui::SameLine();
+    PushDeleteColours();
+    if (ImGui::Button("Clear All##shapes"))
+        shapes.clear();
+    PopDeleteColours();
+    ImGui::Separator();
+}
+
+void DrawTypeCombo(ReferenceShape& shape) {
+    static const char* const names[] = {"Cube", "Circle"};
+    ImGui::PushItemWidth(80.0f);
+    if (ImGui::BeginCombo("##type", shape.type == ReferenceShape::Circle ? "Circle" : "Cube")) {
+        for (int type = ReferenceShape::Cube; type <= ReferenceShape::Circle; ++type) {
+            if (ImGui::Selectable(names[type], shape.type == type))
+                shape.type = type;
+        }
+        ImGui::EndCombo();
+    }
+    ImGui::PopItemWidth();
+}
+
+// The visibility, label, type and delete row; true when the delete button was pressed.
+bool DrawHeaderRow(ReferenceShape& shape, std::size_t index) {
+    ImGui::Checkbox("##vis", &shape.visible);
+    ImGui::SameLine();
+    ImGui::PushItemWidth(100.0f);
+    ImGui::InputText("##lbl", shape.label, sizeof shape.label);
+    ImGui::PopItemWidth();
+    ImGui::SameLine();
+    DrawTypeCombo(shape);
+    ImGui::SameLine();
+    char deleteLabel[32];
+    std::snprintf(deleteLabel, sizeof deleteLabel, "X##del%zu", index);
+    PushDeleteColours();
+    const bool pressed = ImGui::SmallButton(deleteLabel);
+    PopDeleteColours();
+    return pressed;
+}
+
+void DrawPosition(ReferenceShape& shape) {
+    ImGui::TextDisabled("  Position:");
+    ImGui::PushItemWidth(90.0f);
+    ImGui::SameLine();
+    DragFiniteFloat("X##px", &shape.position.X, 10.0f, 0.0f, 0.0f, "%.3f");
+    ImGui::SameLine();
+    DragFiniteFloat("Y##py", &shape.position.Y, 10.0f, 0.0f, 0.0f, "%.3f");
+    ImGui::SameLine();
+    DragFiniteFloat("Z##pz", &shape.position.Z, 10.0f, 0.0f, 0.0f, "%.3f");
+    ImGui::PopItemWidth();
+}
+
+bool DragSize(const char* label, float* value) {
+    return DragFiniteFloat(label, value, kSizeSpeed, kSmallestSize, kLargestSize, "%.3f");
+}
+
+// A circle has one size, its radius, kept in Z, so a cube turned circle and back keeps its
+// width and depth.
+void DrawSize(ReferenceShape& shape) {
+    ImGui::TextDisabled("  Size:");
+    ImGui::SameLine();
+    if (shape.type == ReferenceShape::Circle) {
+        ImGui::PushItemWidth(100.0f);
+        DragSize("Radius##sr", &shape.size.Z);
+        ImGui::PopItemWidth();
+        return;
+    }
+    ImGui::PushItemWidth(90.0f);
+    DragSize("W##sw", &shape.size.X);
+    ImGui::SameLine();
+    DragSize("D##sd", &shape.size.Y);
+    ImGui::SameLine();
+    DragSize("H##sh", &shape.size.Z);
+    ImGui::PopItemWidth();
+}
+
+void DrawColour(ReferenceShape& shape) {
+    ImGui::TextDisabled("  Colour:");
+    ImGui::SameLine();
+    float colour[4];
+    ColourToFloats(shape.colour, colour);
+    if (ImGui::ColorEdit4("##col", colour))
+        ColourFromFloats(colour, shape.colour);
+}
+
+// One shape's block; true when its delete button was pressed.
+bool DrawShape(ReferenceShape& shape, std::size_t index) {
+    ImGui::PushID(static_cast<int>(index));
+    const bool deleted = DrawHeaderRow(shape, index);
+    DrawPosition(shape);
+    DrawSize(shape);
+    DrawColour(shape);
+    ImGui::Separator();
+    ImGui::PopID();
+    return deleted;
+}
+
+} // namespace
 
 void DrawShapesPanel(WindowContext& ctx) {
-    (void)ctx;
+    std::vector<ReferenceShape>& shapes = ctx.referenceShapes;
+    DrawTopRow(shapes);
+    if (shapes.empty()) {
+        ImGui::TextDisabled("No shapes yet. Add one above.");
+        return;
+    }
+    // Erased after the blocks, one a frame, so no block is drawn from a moved element.
+    std::size_t doomed = shapes.size();
+    for (std::size_t i = 0; i < shapes.size(); ++i) {
+        if (DrawShape(shapes[i], i))
+            doomed = i;
+    }
+    if (doomed < shapes.size())
+        shapes.erase(shapes.begin() + static_cast<std::ptrdiff_t>(doomed));
 }
