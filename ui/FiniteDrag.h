@@ -1,8 +1,11 @@
 #pragma once
-// Drags whose value can also be typed (Ctrl+click): typed text such as "inf" or "nan" reaches
-// the value as a number that is not finite. These drags refuse such a value and keep the one
-// they had. A drag with a range keeps typed values within it too.
+// Drags whose value can also be typed (Ctrl+click). Typed text such as "1e39", or "*1e39" on a
+// value of 0, reaches the value as a number that is not finite; these drags refuse it and keep
+// the value they had, and the caller reports the refusal. A drag with a range keeps typed
+// values within it too.
 
-// ImGui::DragFloat with that guard; true when the value changed.
-bool DragFiniteFloat(const char* label, float* value, float speed, float min, float max,
-                     const char* format);
+enum class DragEdit { None, Changed, Refused };
+
+// ImGui::DragFloat with that guard.
+DragEdit DragFiniteFloat(const char* label, float* value, float speed, float min, float max,
+                         const char* format);

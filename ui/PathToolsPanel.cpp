@@ -3,6 +3,7 @@
 
 #include <imgui.h>
 
+#include "tools/PathTransforms.h"
 #include "ui/FiniteDrag.h"
 #include "ui/LiveTransforms.h"
 #include "ui/Panels.h"
@@ -16,6 +17,14 @@ const ImVec4 kWarning(1.0f, 0.65f, 0.1f, 1.0f);
 struct GroupInput {
     bool activated = false; // one of its drags was grabbed or Ctrl+clicked
     bool changed = false;
+    bool refused = false; // a typed value was not finite
+
+    // Takes in the drag just drawn.
+    void Add(DragEdit edit) {
+        activated |= ImGui::IsItemActivated();
+        changed |= edit == DragEdit::Changed;
+        refused |= edit == DragEdit::Refused;
+    }
 };
 
 // The controls' values, to put back when the path refuses them.
@@ -44,8 +53,7 @@ GroupInput DragVectorOnOneLine(const char* const labels[3], Vector& value, float
     for (int k = 0; k < 3; ++k) {
         if (k > 0)
             ImGui::SameLine();
-        input.changed |= DragFiniteFloat(labels[k], components[k], speed, min, max, format);
-        input.activated |= ImGui::IsItemActivated();
+        input.Add(DragFiniteFloat(labels[k], components[k], speed, min, max, format));
     }
     ImGui::PopItemWidth();
     return input;
@@ -61,9 +69,7 @@ GroupInput DrawScale(PathToolsState& tools) {
     ImGui::TextColored(kHeading, "Scale");
     GroupInput input;
     ImGui::PushItemWidth(140.0f);
-    input.changed =
-        DragFiniteFloat("Scale##sc", &tools.transformScale, 0.01f, 0.01f, 20.0f, "%.3f");
-    input.activated = ImGui::IsItemActivated();
+    input.Add(DragFiniteFloat("Scale##sc", &tools.transformScale, 0.01f, 0.01f, 20.0f, "%.3f"));
     ImGui::PopItemWidth();
     return input;
 }
@@ -76,13 +82,15 @@ GroupInput DrawRotation(PathToolsState& tools) {
 
 // One group of live controls: the first touch takes the baseline, a change re-derives the
 // path from it, and a change the path refuses is taken back from the controls too, so that
-// they keep describing the path.
+// they keep describing the path. A typed value that is not a finite number never gets as far.
 void RunLiveGroup(WindowContext& ctx, GroupInput (*drawGroup)(PathToolsState&)) {
     PathToolsState& tools = ctx.pathTools;
     const LiveControls before = ReadControls(tools);
     const GroupInput input = drawGroup(tools);
     if ((input.activated || input.changed) && !tools.hasTransformBaseline)
         CaptureTransformBaseline(tools, ctx.dollyCam);
+    if (input.refused)
+        ctx.cvarManager.log(kTransformNotFiniteMessage);
     if (input.changed && !ApplyLiveTransforms(tools, ctx.dollyCam))
         WriteControls(tools, before);
     ImGui::Separator();

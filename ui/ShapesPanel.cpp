@@ -12,6 +12,9 @@
 
 namespace {
 
+// The console line for a typed shape value that was not a finite number.
+constexpr const char* kShapeNotFiniteMessage = "Shape not changed: a value would not be finite";
+
 const ImVec4 kDeleteButton(0.55f, 0.1f, 0.1f, 1.0f);
 const ImVec4 kDeleteButtonHovered(0.8f, 0.15f, 0.15f, 1.0f);
 constexpr float kSizeSpeed = 5.0f;
@@ -74,39 +77,52 @@ bool DrawHeaderRow(ReferenceShape& shape, std::size_t index) {
     return pressed;
 }
 
-void DrawPosition(ReferenceShape& shape) {
+// Reports a typed value that was not a finite number; the shape kept its value.
+void ReportRefusal(DragEdit edit, CVarManagerWrapper& console) {
+    if (edit == DragEdit::Refused)
+        console.log(kShapeNotFiniteMessage);
+}
+
+void DragPosition(const char* label, float* value, CVarManagerWrapper& console) {
+    ReportRefusal(DragFiniteFloat(label, value, 10.0f, 0.0f, 0.0f, "%.3f"), console);
+}
+
+void DrawPosition(ReferenceShape& shape, CVarManagerWrapper& console) {
     ImGui::TextDisabled("  Position:");
     ImGui::PushItemWidth(90.0f);
     ImGui::SameLine();
-    DragFiniteFloat("X##px", &shape.position.X, 10.0f, 0.0f, 0.0f, "%.3f");
+    DragPosition("X##px", &shape.position.X, console);
     ImGui::SameLine();
-    DragFiniteFloat("Y##py", &shape.position.Y, 10.0f, 0.0f, 0.0f, "%.3f");
+    DragPosition("Y##py", &shape.position.Y, console);
     ImGui::SameLine();
-    DragFiniteFloat("Z##pz", &shape.position.Z, 10.0f, 0.0f, 0.0f, "%.3f");
+    DragPosition("Z##pz", &shape.position.Z, console);
     ImGui::PopItemWidth();
 }
 
-bool DragSize(const char* label, float* value) {
-    return DragFiniteFloat(label, value, kSizeSpeed, kSmallestSize, kLargestSize, "%.3f");
+// Ranged, so a typed value is clamped into the range; only a value that is not a number is
+// left to refuse.
+void DragSize(const char* label, float* value, CVarManagerWrapper& console) {
+    ReportRefusal(DragFiniteFloat(label, value, kSizeSpeed, kSmallestSize, kLargestSize, "%.3f"),
+                  console);
 }
 
 // A circle has one size, its radius, kept in Z, so a cube turned circle and back keeps its
 // width and depth.
-void DrawSize(ReferenceShape& shape) {
+void DrawSize(ReferenceShape& shape, CVarManagerWrapper& console) {
     ImGui::TextDisabled("  Size:");
     ImGui::SameLine();
     if (shape.type == ReferenceShape::Circle) {
         ImGui::PushItemWidth(100.0f);
-        DragSize("Radius##sr", &shape.size.Z);
+        DragSize("Radius##sr", &shape.size.Z, console);
         ImGui::PopItemWidth();
         return;
     }
     ImGui::PushItemWidth(90.0f);
-    DragSize("W##sw", &shape.size.X);
+    DragSize("W##sw", &shape.size.X, console);
     ImGui::SameLine();
-    DragSize("D##sd", &shape.size.Y);
+    DragSize("D##sd", &shape.size.Y, console);
     ImGui::SameLine();
-    DragSize("H##sh", &shape.size.Z);
+    DragSize("H##sh", &shape.size.Z, console);
     ImGui::PopItemWidth();
 }
 
@@ -120,11 +136,11 @@ void DrawColour(ReferenceShape& shape) {
 }
 
 // One shape's block; true when its delete button was pressed.
-bool DrawShape(ReferenceShape& shape, std::size_t index) {
+bool DrawShape(ReferenceShape& shape, std::size_t index, CVarManagerWrapper& console) {
     ImGui::PushID(static_cast<int>(index));
     const bool deleted = DrawHeaderRow(shape, index);
-    DrawPosition(shape);
-    DrawSize(shape);
+    DrawPosition(shape, console);
+    DrawSize(shape, console);
     DrawColour(shape);
     ImGui::Separator();
     ImGui::PopID();
@@ -143,7 +159,7 @@ void DrawShapesPanel(WindowContext& ctx) {
     // Erased after the blocks, one a frame, so no block is drawn from a moved element.
     std::size_t doomed = shapes.size();
     for (std::size_t i = 0; i < shapes.size(); ++i) {
-        if (DrawShape(shapes[i], i))
+        if (DrawShape(shapes[i], i, ctx.cvarManager))
             doomed = i;
     }
     if (doomed < shapes.size())
