@@ -93,16 +93,18 @@ bool DeriveTransformedPath(const PathToolsState& tools, SnapshotMap& result) {
     return true;
 }
 
-bool ApplyLiveTransforms(PathToolsState& tools, DollyCam& dollyCam) {
+bool ApplyLiveTransforms(PathToolsState& tools, DollyCam& dollyCam, bool reportRefusal) {
     if (!tools.hasTransformBaseline)
         return true;
     SnapshotMap derived;
-    if (!DeriveTransformedPath(tools, derived)) {
-        dollyCam.cvarManager->log(kScaleNotPositiveMessage);
-        return false;
-    }
-    if (!PathIsFinite(derived)) {
-        dollyCam.cvarManager->log(kTransformNotFiniteMessage);
+    const char* refusal = nullptr;
+    if (!DeriveTransformedPath(tools, derived))
+        refusal = kScaleNotPositiveMessage;
+    else if (!PathIsFinite(derived))
+        refusal = kTransformNotFiniteMessage;
+    if (refusal != nullptr) {
+        if (reportRefusal)
+            dollyCam.cvarManager->log(refusal);
         return false;
     }
     PutPath(dollyCam, std::move(derived));

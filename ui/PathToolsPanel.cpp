@@ -17,13 +17,17 @@ const ImVec4 kWarning(1.0f, 0.65f, 0.1f, 1.0f);
 struct GroupInput {
     bool activated = false; // one of its drags was grabbed or Ctrl+clicked
     bool changed = false;
-    bool refused = false; // a typed value was not finite
+    bool refused = false;    // a typed value was not finite
+    ImGuiID changedDrag = 0; // the drag that changed, to report a refused path once per edit
 
     // Takes in the drag just drawn.
     void Add(DragEdit edit) {
         activated |= ImGui::IsItemActivated();
-        changed |= edit == DragEdit::Changed;
         refused |= edit == DragEdit::Refused;
+        if (edit == DragEdit::Changed) {
+            changed = true;
+            changedDrag = LastItemId();
+        }
     }
 };
 
@@ -83,6 +87,7 @@ GroupInput DrawRotation(PathToolsState& tools) {
 // One group of live controls: the first touch takes the baseline, a change re-derives the
 // path from it, and a change the path refuses is taken back from the controls too, so that
 // they keep describing the path. A typed value that is not a finite number never gets as far.
+// Each refusal is reported once per edit of a drag.
 void RunLiveGroup(WindowContext& ctx, GroupInput (*drawGroup)(PathToolsState&)) {
     PathToolsState& tools = ctx.pathTools;
     const LiveControls before = ReadControls(tools);
@@ -91,9 +96,13 @@ void RunLiveGroup(WindowContext& ctx, GroupInput (*drawGroup)(PathToolsState&)) 
         CaptureTransformBaseline(tools, ctx.dollyCam);
     if (input.refused)
         ctx.cvarManager.log(kTransformNotFiniteMessage);
-    if (input.changed && !ApplyLiveTransforms(tools, ctx.dollyCam))
+    if (!input.changed)
+        return;
+    const bool reported = RefusalReported(input.changedDrag);
+    if (!ApplyLiveTransforms(tools, ctx.dollyCam, !reported)) {
         WriteControls(tools, before);
-    ImGui::Separator();
+        MarkRefusalReported(input.changedDrag);
+    }
 }
 
 void DrawMirror(WindowContext& ctx) {
@@ -142,7 +151,10 @@ void DrawPathToolsPanel(WindowContext& ctx) {
     }
     DrawMirror(ctx);
     RunLiveGroup(ctx, DrawOffset);
+    ImGui::Separator();
     RunLiveGroup(ctx, DrawScale);
+    ImGui::Separator();
     RunLiveGroup(ctx, DrawRotation);
+    ImGui::Separator();
     DrawResetAndReverse(ctx);
 }
