@@ -20,7 +20,7 @@ DragEdit DragFiniteFloat(const char* label, float* value, float speed, float min
     const ImGuiSliderFlags flags = min < max ? ImGuiSliderFlags_AlwaysClamp : 0;
     const ImGuiID drag = ImGui::GetID(label);
     // Checked before drawing: the frame that ends an edit may still offer its refused value.
-    if (ImGui::GetActiveID() != drag)
+    if (ImGui::GetActiveID() != drag && RefusalReported(drag))
         ImGui::GetStateStorage()->SetBool(MarkKey(drag), false);
     float edited = *value;
     const bool changed = ImGui::DragFloat(label, &edited, speed, min, max, format, flags);
