@@ -52,7 +52,7 @@ public:
         ImGui::SetCurrentContext(reinterpret_cast<ImGuiContext*>(context));
         ++adoptions;
     }
-    bool WantsInputBlocked() override { return false; }
+    bool WantsInputBlocked() override { return *blockInput; }
     bool IsOverlayActive() override { return true; }
     void WindowOpened() override { cvarManager->log("window opened"); }
     void WindowClosed() override { cvarManager->log("window closed"); }
@@ -92,6 +92,8 @@ private:
             .bindTo(closeFromWindow);
         cvarManager->registerCvar("probe_widgets", "0", "Widgets", true, true, 0, true, 1, false)
             .bindTo(showWidgets);
+        cvarManager->registerCvar("probe_block", "0", "Block input", true, true, 0, true, 1, false)
+            .bindTo(blockInput);
     }
 
     void Register(const std::string& name, CVarManagerWrapper::NotifierHandler run,
@@ -199,6 +201,7 @@ private:
     std::shared_ptr<bool> drawMarks = std::make_shared<bool>(false);
     std::shared_ptr<bool> closeFromWindow = std::make_shared<bool>(false);
     std::shared_ptr<bool> showWidgets = std::make_shared<bool>(false);
+    std::shared_ptr<bool> blockInput = std::make_shared<bool>(false);
     ProbeWidgets widgets;
     int adoptions = 0;
 };

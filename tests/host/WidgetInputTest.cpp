@@ -1,5 +1,6 @@
 // The host's mouse and keyboard on the probe plugin's widgets (ProbeWidgets.h), reached by
-// label. The directives' syntax is walked through in tests/sessions/host_widgets.script.
+// label; and the window's answer to whether the game's input is blocked. The directives'
+// syntax is walked through in tests/sessions/host_widgets.script.
 
 #include "host/WidgetInput.h"
 
@@ -83,6 +84,26 @@ TEST_F(WidgetInputTest, TheCloseButtonClosesTheWindowItBelongsTo) {
     host.Tick();
     EXPECT_FALSE(host.Widget("Widgets"));
     EXPECT_TRUE(host.GetSession().WindowOpen()); // the probe's own window stays
+}
+
+// The host asks after each frame's window pass, only while the window is open.
+TEST_F(WidgetInputTest, TheGameInputIsBlockedAsTheOpenWindowLastSaid) {
+    const auto blockedAfterAFrame = [&] {
+        host.Tick();
+        return host.GetSession().GameInputBlocked();
+    };
+    EXPECT_FALSE(host.GetSession().GameInputBlocked());
+    host.Run("probe_block 1");
+    EXPECT_TRUE(blockedAfterAFrame());
+    host.Run("togglemenu probe");
+    EXPECT_FALSE(blockedAfterAFrame());
+    host.Run("togglemenu probe");
+    EXPECT_TRUE(blockedAfterAFrame());
+    host.Run("probe_block 0");
+    EXPECT_FALSE(blockedAfterAFrame());
+    host.Run("probe_block 1");
+    host.Run("probe_close 1"); // the window closes itself while drawing
+    EXPECT_FALSE(blockedAfterAFrame());
 }
 
 } // namespace
