@@ -23,6 +23,25 @@ void ReportRecovery(void* userData, const char* format, ...) {
     (*static_cast<const ReportLine*>(userData))(line);
 }
 
+// The default font has no typographic dashes, which the game's own UI font has and plugins
+// write ("Visual only \u2014 ..."). An em dash is added as a one-pixel line across the 7 x 13
+// pixel cell, at the height of the hyphen's stroke.
+constexpr ImWchar kEmDash = 0x2014;
+constexpr int kCellWidth = 7;
+constexpr int kCellHeight = 13;
+constexpr int kDashRow = 6;
+
+int AddEmDash(ImFontAtlas& atlas) {
+    ImFont* font = atlas.AddFontDefault();
+    return atlas.AddCustomRectFontGlyph(font, kEmDash, kCellWidth, kCellHeight, float(kCellWidth));
+}
+
+void DrawEmDash(ImFontAtlas& atlas, int rectIndex, unsigned char* pixels, int atlasWidth) {
+    const ImFontAtlasCustomRect* rect = atlas.GetCustomRectByIndex(rectIndex);
+    for (int x = 0; x < rect->Width; ++x)
+        pixels[(rect->Y + kDashRow) * atlasWidth + rect->X + x] = 0xFF;
+}
+
 } // namespace
 
 GuiContext::GuiContext() {
@@ -34,8 +53,10 @@ GuiContext::GuiContext() {
     io.LogFilename = nullptr;
     io.BackendRendererName = "corvane-sim";
     io.BackendFlags |= ImGuiBackendFlags_RendererHasVtxOffset;
+    const int emDash = AddEmDash(*io.Fonts);
     unsigned char* pixels = nullptr;
     io.Fonts->GetTexDataAsAlpha8(&pixels, &fontTexture.width, &fontTexture.height);
+    DrawEmDash(*io.Fonts, emDash, pixels, fontTexture.width);
     fontTexture.alpha = pixels;
     io.Fonts->SetTexID(&fontTexture);
     MapKeys(io);

@@ -88,4 +88,12 @@ TEST(GuiFrameTest, WhatThePluginLeavesOpenIsClosedAndReportedAndTheNextFrameIsWh
     }
 }
 
+TEST(GuiFrameTest, TheFontHasTheEmDashPluginsWrite) {
+    TestHost host;
+    const ImFontGlyph* dash = host.GetWorld().Gui().DefaultFont()->FindGlyphNoFallback(0x2014);
+    ASSERT_NE(dash, nullptr); // without it the text shows a question mark
+    EXPECT_EQ(dash->AdvanceX, 7.0f);
+    EXPECT_TRUE(dash->Visible);
+}
+
 } // namespace
