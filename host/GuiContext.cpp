@@ -6,6 +6,8 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "host/GuiInput.h"
+
 namespace Corvane::Host {
 
 namespace {
@@ -36,6 +38,8 @@ GuiContext::GuiContext() {
     io.Fonts->GetTexDataAsAlpha8(&pixels, &fontTexture.width, &fontTexture.height);
     fontTexture.alpha = pixels;
     io.Fonts->SetTexID(&fontTexture);
+    MapKeys(io);
+    context->TestEngine = widgets.Probe();
     ImGui::SetCurrentContext(previous);
 }
 
@@ -47,15 +51,15 @@ void GuiContext::MakeCurrent() const {
     ImGui::SetCurrentContext(context);
 }
 
-void GuiContext::BeginFrame(Vector2 displaySize, double seconds, const PointerFrame& pointer) {
+void GuiContext::BeginFrame(Vector2 displaySize, double seconds, const PointerFrame& pointer,
+                            const KeyboardFrame& keyboard) {
     MakeCurrent();
     ImGuiIO& io = ImGui::GetIO();
     io.DisplaySize = ImVec2(float(displaySize.X), float(displaySize.Y));
     io.DeltaTime = float(seconds);
-    io.MousePos = ImVec2(pointer.x, pointer.y);
-    for (int b = 0; b < PointerFrame::kButtons; ++b)
-        io.MouseDown[b] = pointer.down[b];
-    io.MouseWheel = pointer.wheel;
+    FeedPointer(io, pointer);
+    FeedKeyboard(io, keyboard);
+    widgets.BeginFrame();
     ImGui::NewFrame();
     inFrame = true;
 }
@@ -73,6 +77,7 @@ void GuiContext::EndFrame() {
         return;
     MakeCurrent();
     ImGui::Render();
+    widgets.EndFrame();
     inFrame = false;
     rendered = true;
 }

@@ -53,6 +53,32 @@ bool ParseVector(const std::vector<std::string>& words, size_t first, Vector& ve
            ParseFloat(words[first + 2], vector.Z);
 }
 
+// What follows the directive's name and one separator, kept exactly; empty when nothing does.
+std::string RestOfLine(const std::string& line, const std::string& name) {
+    return line.size() > name.size() + 1 ? line.substr(name.size() + 1) : std::string();
+}
+
+// LABEL DX DY: the label is everything before the last two words.
+bool SplitDrag(const std::string& rest, std::string& label, float& dx, float& dy) {
+    const size_t dyStart = rest.find_last_of(" \t") + 1;
+    if (dyStart == 0)
+        return false;
+    const size_t dxEnd = rest.find_last_not_of(" \t", dyStart - 1);
+    const size_t dxStart = rest.find_last_of(" \t", dxEnd) + 1;
+    if (dxEnd == std::string::npos || dxStart == 0)
+        return false;
+    const size_t labelEnd = rest.find_last_not_of(" \t", dxStart - 1);
+    if (labelEnd == std::string::npos)
+        return false;
+    label = rest.substr(0, labelEnd + 1);
+    return ParseFloat(rest.substr(dxStart, dxEnd + 1 - dxStart), dx) &&
+           ParseFloat(rest.substr(dyStart), dy);
+}
+
+std::string NotOnScreen(const std::string& label) {
+    return "no widget \"" + label + "\" on screen in the last rendered frame";
+}
+
 std::string Fixed3(float value) {
     char text[64];
     std::snprintf(text, sizeof text, "%.3f", double(value));
@@ -104,6 +130,12 @@ LineOutcome ScriptDirectives::Run(const std::string& line) {
         return RunButton(words);
     if (name == "@wheel")
         return RunWheel(words);
+    if (name == "@click")
+        return RunClick(line);
+    if (name == "@drag")
+        return RunDrag(line);
+    if (name == "@type")
+        return RunType(line);
     return RunNoArguments(words);
 }
 
@@ -176,13 +208,16 @@ LineOutcome ScriptDirectives::RunTick(const Words& words) {
         return Malformed("@tick takes a count of frames in 0..10000000");
     Guard& guard = session.GetGuard();
     const int faultsBefore = guard.FaultCount();
-    for (int i = 0; i < count && guard.FaultCount() == faultsBefore; ++i) {
-        const bool cameraWritten = world.Tick();
-        if (cameraWritten && track != nullptr)
-            track->WriteRow(world.TickCount(), world.Frame(), world.SecondsElapsed(),
-                            world.GetCamera());
-    }
+    for (int i = 0; i < count && guard.FaultCount() == faultsBefore; ++i)
+        RunFrame();
     return {};
+}
+
+void ScriptDirectives::RunFrame() {
+    const bool cameraWritten = world.Tick();
+    if (cameraWritten && track != nullptr)
+        track->WriteRow(world.TickCount(), world.Frame(), world.SecondsElapsed(),
+                        world.GetCamera());
 }
 
 LineOutcome ScriptDirectives::RunBall(const Words& words) {
@@ -253,6 +288,36 @@ LineOutcome ScriptDirectives::RunWheel(const Words& words) {
     if (words.size() != 2 || !ParseFloat(words[1], notches))
         return Malformed("@wheel needs a number of notches");
     world.Pointer().Scroll(notches);
+    return {};
+}
+
+LineOutcome ScriptDirectives::RunClick(const std::string& line) {
+    const std::string label = RestOfLine(line, "@click");
+    if (label.empty())
+        return Malformed("@click needs a widget label");
+    if (!widgets.Click(label))
+        return Malformed(NotOnScreen(label));
+    return {};
+}
+
+LineOutcome ScriptDirectives::RunDrag(const std::string& line) {
+    std::string label;
+    float dx = 0.0f, dy = 0.0f;
+    if (!SplitDrag(RestOfLine(line, "@drag"), label, dx, dy))
+        return Malformed("@drag needs a widget label and DX DY in pixels");
+    if (!widgets.Drag(label, dx, dy))
+        return Malformed(NotOnScreen(label));
+    return {};
+}
+
+LineOutcome ScriptDirectives::RunType(const std::string& line) {
+    const std::string rest = RestOfLine(line, "@type");
+    const size_t equals = rest.find(" = ");
+    if (equals == 0 || equals == std::string::npos)
+        return Malformed("@type needs a widget label, \" = \" and the text");
+    const std::string label = rest.substr(0, equals);
+    if (!widgets.Type(label, rest.substr(equals + 3)))
+        return Malformed(NotOnScreen(label));
     return {};
 }
 

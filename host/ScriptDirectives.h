@@ -22,6 +22,17 @@
 //   @wheel D               turn the mouse wheel D notches (positive away from the user)
 //                          The pointer reaches ImGui at its next frame, that is the next
 //                          game frame (host/PointerInput.h).
+//   @click LABEL           click the plugin's widget LABEL (the rest of the line, kept exactly:
+//                          "@click Orbit Path##op")
+//   @drag LABEL DX DY      drag it by DX, DY canvas pixels (the label is all before the last
+//                          two words)
+//   @type LABEL = TEXT     type TEXT into a text or number field, a drag or a slider (the
+//                          label is all before the first " = ", TEXT all after it, kept
+//                          exactly and possibly empty), then press Enter
+//                          These reach widgets as a user does (host/WidgetInput.h): they run
+//                          game frames (2 for @click, 6 for the others) and the world advances
+//                          as with @tick. LABEL must have been on screen in the last rendered
+//                          frame (host/WidgetMap.h), or the line fails.
 //   @shot FILE             write the last rendered frame's picture (host/Picture.h) as a PNG
 //                          file; FILE (the rest of the line) is relative to the data folder
 //                          unless absolute; missing folders are made
@@ -37,6 +48,7 @@
 
 #include "host/Session.h"
 #include "host/TrackWriter.h"
+#include "host/WidgetInput.h"
 
 namespace Corvane::Host {
 
@@ -49,7 +61,8 @@ struct LineOutcome {
 
 class ScriptDirectives {
 public:
-    explicit ScriptDirectives(Session& session) : session(session), world(session.GetWorld()) {}
+    explicit ScriptDirectives(Session& session)
+        : session(session), world(session.GetWorld()), widgets(world, [this] { RunFrame(); }) {}
 
     void SetTrack(TrackWriter* writer) { track = writer; }
     // line starts with '@' and has no trailing line break.
@@ -69,6 +82,11 @@ private:
     LineOutcome RunMouse(const Words& words);
     LineOutcome RunButton(const Words& words);
     LineOutcome RunWheel(const Words& words);
+    LineOutcome RunClick(const std::string& line);
+    LineOutcome RunDrag(const std::string& line);
+    LineOutcome RunType(const std::string& line);
+    // One game frame, with its row in the track when the plugin wrote the camera.
+    void RunFrame();
     LineOutcome RunExpect(const std::string& line);
     LineOutcome RunShot(const std::string& line);
     LineOutcome RunNoArguments(const Words& words);
@@ -76,6 +94,7 @@ private:
     Session& session;
     World& world;
     TrackWriter* track = nullptr;
+    WidgetInput widgets;
 };
 
 // The @pose line for a camera.

@@ -114,6 +114,7 @@ void Session::Unload() {
     record = nullptr;
     menuName.clear();
     windowOpen = false;
+    gameInputBlocked = false;
     module.Close();
 }
 
@@ -165,6 +166,14 @@ void Session::RunWindowPass() {
     AdoptImGuiContext();
     if (window != nullptr && windowOpen)
         guard.Run("the window slot", "DrawWindow", [&] { window->DrawWindow(); });
+    AskWhetherInputIsBlocked();
+}
+
+void Session::AskWhetherInputIsBlocked() {
+    gameInputBlocked = false;
+    if (window != nullptr && windowOpen)
+        guard.Run("the window slot", "WantsInputBlocked",
+                  [&] { gameInputBlocked = window->WantsInputBlocked(); });
 }
 
 } // namespace Corvane::Host

@@ -19,7 +19,10 @@
 // window the ImGui context again, then calls DrawWindow while the window is open. The window
 // starts closed; the host command "togglemenu NAME" opens and closes it when NAME is its menu
 // name (WindowOpened / WindowClosed), also from inside DrawWindow; other names log "Unknown
-// menu: NAME". The host's help commands are those of host/ConsoleHelp.h.
+// menu: NAME". After the window pass of a frame in which the window is open, the host asks it
+// whether the game's input should be blocked (WantsInputBlocked) and keeps the answer until
+// the next frame; a closed window blocks nothing. The host's help commands are those of
+// host/ConsoleHelp.h.
 
 #include <cstdint>
 #include <filesystem>
@@ -70,6 +73,8 @@ public:
     // The frame's window pass: hands the plugin the context, then draws its window if open.
     void RunWindowPass();
     const std::string& WindowMenuName() const { return menuName; }
+    // The window's answer in the last frame (see above).
+    bool GameInputBlocked() const { return gameInputBlocked; }
 
     Guard& GetGuard() { return guard; }
     Console& GetConsole() { return console; }
@@ -84,6 +89,7 @@ private:
     void SaveConfig();
     void OnToggleMenu(const std::vector<std::string>& words);
     void AdoptImGuiContext();
+    void AskWhetherInputIsBlocked();
 
     Guard guard;
     Console console;
@@ -97,6 +103,7 @@ private:
     Plugin::PluginWindow* window = nullptr;
     std::string menuName;
     bool windowOpen = false;
+    bool gameInputBlocked = false;
     ConfigEntries storedConfig;
     bool configSaved = true;
 };

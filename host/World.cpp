@@ -114,7 +114,7 @@ bool World::Tick() {
 
 void World::Render() {
     shown = CurrentView();
-    gui.BeginFrame(canvas.Size(), TickSeconds(), pointer.TakeFrame());
+    gui.BeginFrame(canvas.Size(), TickSeconds(), pointer.TakeFrame(), keyboard.TakeFrame());
     if (windowPass)
         windowPass();
     CloseWhatThePluginLeftOpen("the window pass");

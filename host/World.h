@@ -16,10 +16,10 @@
 // GetGameEventAsReplay.
 // Menu (neither): no camera, no game event; ticks only render.
 // Rendering is one frame of the host's ImGui context (host/GuiContext.h), fed the canvas size,
-// the tick's seconds and the pointer (host/PointerInput.h): after ImGui's frame starts, the
-// window pass (the session's: it hands the plugin the context and draws its window), then
-// the drawables on a fresh canvas frame, then ImGui renders. Whatever the plugin leaves open
-// in ImGui is closed and reported as a plugin fault.
+// the tick's seconds, the pointer and the keyboard (host/PointerInput.h, host/KeyboardInput.h):
+// after ImGui's frame starts, the window pass (the session's: it hands the plugin the context and
+// draws its window), then the drawables on a fresh canvas frame, then ImGui renders. Whatever the
+// plugin leaves open in ImGui is closed and reported as a plugin fault.
 
 #include <array>
 #include <cstdint>
@@ -34,6 +34,7 @@
 #include "host/FrameView.h"
 #include "host/Guard.h"
 #include "host/GuiContext.h"
+#include "host/KeyboardInput.h"
 #include "host/PointerInput.h"
 
 namespace Corvane::Host {
@@ -142,6 +143,7 @@ public:
     GuiContext& Gui() { return gui; }
     const GuiContext& Gui() const { return gui; }
     PointerInput& Pointer() { return pointer; }
+    KeyboardInput& Keyboard() { return keyboard; }
     Guard& GetGuard() const { return guard; }
     const std::filesystem::path& DataFolder() const { return dataFolder; }
 
@@ -178,6 +180,7 @@ private:
     Canvas canvas;
     GuiContext gui;
     PointerInput pointer;
+    KeyboardInput keyboard;
     std::function<void()> windowPass;
     FrameView shown;
     Actor ball;

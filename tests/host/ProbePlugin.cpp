@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "corvane/CorvaneSDK.h"
+#include "tests/host/ProbeWidgets.h"
 
 using Words = std::vector<std::string>;
 
@@ -40,6 +41,8 @@ public:
         Fail("window");
         if (*failWhere != "unbalanced")
             ImGui::End();
+        if (*showWidgets)
+            DrawWidgets();
         if (*closeFromWindow) // as a window's close button would
             cvarManager->executeCommand("togglemenu probe", false);
     }
@@ -49,12 +52,21 @@ public:
         ImGui::SetCurrentContext(reinterpret_cast<ImGuiContext*>(context));
         ++adoptions;
     }
-    bool WantsInputBlocked() override { return false; }
+    bool WantsInputBlocked() override { return *blockInput; }
     bool IsOverlayActive() override { return true; }
     void WindowOpened() override { cvarManager->log("window opened"); }
     void WindowClosed() override { cvarManager->log("window closed"); }
 
 private:
+    void DrawWidgets() {
+        widgets.Draw();
+        if (widgets.open)
+            return;
+        cvarManager->log("widgets closed");
+        cvarManager->executeCommand("probe_widgets 0", false);
+        widgets.open = true;
+    }
+
     void Fail(const char* where) const {
         if (*failWhere == where)
             throw std::runtime_error(std::string("probe ") + where + " failure");
@@ -78,6 +90,10 @@ private:
             .bindTo(drawMarks);
         cvarManager->registerCvar("probe_close", "0", "Close", true, true, 0, true, 1, false)
             .bindTo(closeFromWindow);
+        cvarManager->registerCvar("probe_widgets", "0", "Widgets", true, true, 0, true, 1, false)
+            .bindTo(showWidgets);
+        cvarManager->registerCvar("probe_block", "0", "Block input", true, true, 0, true, 1, false)
+            .bindTo(blockInput);
     }
 
     void Register(const std::string& name, CVarManagerWrapper::NotifierHandler run,
@@ -102,6 +118,7 @@ private:
                 std::to_string(reinterpret_cast<std::uintptr_t>(ImGui::GetCurrentContext())) +
                 " adoptions=" + std::to_string(adoptions));
         });
+        Register("probe_values", [this](const Words&) { cvarManager->log(widgets.ValuesLine()); });
         Register("probe_throw", [](const Words&) { throw std::runtime_error("probe failure"); });
         Register("probe_recurse",
                  [this](const Words&) { cvarManager->executeCommand("probe_recurse"); });
@@ -183,6 +200,9 @@ private:
     std::shared_ptr<bool> logInput = std::make_shared<bool>(false);
     std::shared_ptr<bool> drawMarks = std::make_shared<bool>(false);
     std::shared_ptr<bool> closeFromWindow = std::make_shared<bool>(false);
+    std::shared_ptr<bool> showWidgets = std::make_shared<bool>(false);
+    std::shared_ptr<bool> blockInput = std::make_shared<bool>(false);
+    ProbeWidgets widgets;
     int adoptions = 0;
 };
 

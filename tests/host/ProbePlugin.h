@@ -17,8 +17,12 @@
 //                of width 6, a blue box 50 x 40 at (1000, 100), yellow "probe" at (1000, 300)
 //                scaled 2 across and 1 up
 //   probe_close  "0"; while 1 DrawWindow types "togglemenu probe" after drawing the window
+//   probe_widgets "0"; while 1 DrawWindow also draws the window "Widgets" (ProbeWidgets.h);
+//                its close button logs "widgets closed" and sets probe_widgets to 0
+//   probe_block  "0"; the window's answer to WantsInputBlocked
 // Commands: probe_echo (logs its words joined by '|'; permission byte 0x40), probe_state (what
-// the wrappers report), probe_throw, probe_recurse (runs itself without end), probe_imgui
+// the wrappers report), probe_values (the Widgets window's values, ProbeWidgets.h), probe_throw,
+// probe_recurse (runs itself without end), probe_imgui
 // ("imgui context=ADDRESS adoptions=N": its current ImGui context and how many times the host
 // handed one over).
 // InitGame logs "event InitGame" and registers a drawable (colour, position, the label "ball"

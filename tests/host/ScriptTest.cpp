@@ -85,7 +85,10 @@ INSTANTIATE_TEST_SUITE_P(
                     "@camera 1 2 3 0 0 0 inf", "@frame", "@frame -1", "@frame 5 abc", "@tick -1",
                     "@tick 2.5", "@ball 1 2", "@ball free now", "@car 8 0 0 0", "@car 0", "@cars 9",
                     "@canvas 0 10", "@leave now", "@camstate", "@", "@mouse 1", "@mouse 1 inf",
-                    "@down 3", "@up", "@down left", "@wheel", "@wheel 1 2"));
+                    "@down 3", "@up", "@down left", "@wheel", "@wheel 1 2", "@click",
+                    "@click Nothing here", "@drag Probe 1", "@drag 1 2", "@drag Probe 1 x",
+                    "@drag Probe 10 20", "@type Probe", "@type = 5", "@type Probe=5",
+                    "@type Nothing = 5"));
 
 TEST_F(ScriptTest, PinsAndTheCanvasSizeReachTheWorld) {
     EXPECT_EQ(

@@ -124,6 +124,38 @@ void TestHost::Wheel(float notches) {
     GetWorld().Pointer().Scroll(notches);
 }
 
+void TestHost::KeyDown(Corvane::Host::Key key) {
+    GetWorld().Keyboard().Press(key);
+}
+
+void TestHost::KeyUp(Corvane::Host::Key key) {
+    GetWorld().Keyboard().Release(key);
+}
+
+void TestHost::TypeText(const std::string& text) {
+    GetWorld().Keyboard().Type(text);
+}
+
+Corvane::Host::WidgetInput TestHost::Widgets() {
+    return Corvane::Host::WidgetInput(GetWorld(), [this] { GetWorld().Tick(); });
+}
+
+bool TestHost::Click(const std::string& label) {
+    return Widgets().Click(label);
+}
+
+bool TestHost::Drag(const std::string& label, float dx, float dy) {
+    return Widgets().Drag(label, dx, dy);
+}
+
+bool TestHost::Type(const std::string& label, const std::string& text) {
+    return Widgets().Type(label, text);
+}
+
+std::optional<Corvane::Host::WidgetRect> TestHost::Widget(const std::string& label) const {
+    return session->GetWorld().Gui().Widgets().Find(label);
+}
+
 const std::vector<Corvane::Host::CanvasCall>& TestHost::CanvasCalls() const {
     return session->GetWorld().GetCanvas().Calls();
 }

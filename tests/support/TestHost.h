@@ -13,6 +13,7 @@
 //   EXPECT_EQ(host.LastLine(), "...");
 //   host.MouseMove(640, 360);                  // ImGui sees the mouse from the next frame
 //   host.Tick(10);                             // frames, UpdatePOV, ImGui frames, drawables
+//   host.Click("Snapshots");                   // the plugin's widgets by label; runs frames
 //   host.CanvasCalls();                        // the last rendered frame's drawing calls
 //   host.Picture().At(640, 360);               // ... and what it looked like
 //
@@ -23,6 +24,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -32,7 +34,10 @@
 #include "host/Canvas.h"
 #include "host/Console.h"
 #include "host/Image.h"
+#include "host/KeyboardInput.h"
 #include "host/Session.h"
+#include "host/WidgetInput.h"
+#include "host/WidgetMap.h"
 #include "host/World.h"
 
 namespace Quorvel::Testing {
@@ -87,6 +92,23 @@ public:
     // Notches, positive away from the user.
     void Wheel(float notches);
 
+    // --- Keyboard (host/KeyboardInput.h): reaches ImGui at the next Tick ------------------------
+    void KeyDown(Corvane::Host::Key key);
+    void KeyUp(Corvane::Host::Key key);
+    // UTF-8 text, as characters for the text field being edited.
+    void TypeText(const std::string& text);
+
+    // --- The plugin's widgets by label (host/WidgetMap.h, host/WidgetInput.h) ------------------
+    // Each acts as a user does and runs game frames: Click 2, Drag and Type 6. A label not on
+    // screen in the last rendered frame returns false and changes nothing.
+    bool Click(const std::string& label);
+    // By dx, dy canvas pixels.
+    bool Drag(const std::string& label, float dx, float dy);
+    // Into a text or number field, a drag or a slider; ends with Enter.
+    bool Type(const std::string& label, const std::string& text);
+    // Where the widget was in the last rendered frame; nullopt when it was not on screen.
+    std::optional<Corvane::Host::WidgetRect> Widget(const std::string& label) const;
+
     // --- Canvas of the last rendered frame -----------------------------------------------------
     const std::vector<Corvane::Host::CanvasCall>& CanvasCalls() const;
     const std::vector<Corvane::Host::CanvasProjection>& Projections() const;
@@ -107,6 +129,7 @@ public:
 
 private:
     void Start();
+    Corvane::Host::WidgetInput Widgets();
 
     std::filesystem::path dataFolder;
     bool ownsDataFolder = false;

@@ -1,0 +1,71 @@
+// The plugin's settings window, reached by label through the host's widget map and mouse,
+// with the plugin's own objects linked into this test (and so its widget probe).
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/ui/WindowFixture.h"
+
+namespace Quorvel::Testing {
+namespace {
+
+using Corvane::Host::WidgetRect;
+
+class PluginWindowTest : public WindowTest {
+protected:
+    float Top(const std::string& label) {
+        const std::optional<WidgetRect> rect = host.Widget(label);
+        EXPECT_TRUE(rect) << label;
+        return rect ? rect->minY : 0.0f;
+    }
+};
+
+TEST_F(PluginWindowTest, TheTitleBarCloseButtonAndSectionsAreOnScreenInOrder) {
+    EXPECT_TRUE(host.Widget("Quorvel#CLOSE"));
+    const char* const fromTop[] = {"Quorvel", "Snapshots", "Motion Graph", "Reference Shapes",
+                                   "Path Tools"};
+    for (size_t i = 1; i < std::size(fromTop); ++i)
+        EXPECT_LT(Top(fromTop[i - 1]), Top(fromTop[i])) << fromTop[i];
+}
+
+TEST_F(PluginWindowTest, ClickingASectionHeaderFoldsItAndClickingAgainUnfoldsIt) {
+    const float open = Top("Motion Graph");
+    const long ticks = host.GetWorld().TickCount();
+    ASSERT_TRUE(host.Click("Snapshots"));
+    EXPECT_EQ(host.GetWorld().TickCount(), ticks + 2);
+    EXPECT_LT(Top("Motion Graph"), open); // the sections below move up at once
+    ASSERT_TRUE(host.Click("Snapshots"));
+    EXPECT_EQ(Top("Motion Graph"), open);
+    ShowOnly("Path Tools");
+    EXPECT_LT(Top("Motion Graph"), open);
+}
+
+TEST_F(PluginWindowTest, DraggingTheTitleBarMovesTheWindowByThePointersWay) {
+    const WidgetRect before = *host.Widget("Quorvel");
+    const float section = Top("Snapshots");
+    ASSERT_TRUE(host.Drag("Quorvel", 50, 30));
+    const WidgetRect after = *host.Widget("Quorvel");
+    EXPECT_EQ(after.minX, before.minX + 50);
+    EXPECT_EQ(after.minY, before.minY + 30);
+    EXPECT_EQ(Top("Snapshots"), section + 30);
+}
+
+TEST_F(PluginWindowTest, TheCloseButtonClosesTheWindowThroughTheHostsMenu) {
+    ASSERT_TRUE(host.Click("Quorvel#CLOSE"));
+    EXPECT_FALSE(host.GetSession().WindowOpen());
+    host.Tick();
+    EXPECT_FALSE(host.Widget("Quorvel"));
+    EXPECT_FALSE(host.Click("Snapshots"));
+}
+
+TEST_F(PluginWindowTest, ALabelNotOnScreenChangesNothing) {
+    const long ticks = host.GetWorld().TickCount();
+    EXPECT_FALSE(host.Click("Snapshots ")); // labels are matched whole
+    EXPECT_FALSE(host.Drag("Motion", 0, 100));
+    EXPECT_FALSE(host.Type("No such field", "1"));
+    EXPECT_EQ(host.GetWorld().TickCount(), ticks);
+}
+
+} // namespace
+} // namespace Quorvel::Testing
