@@ -22,12 +22,8 @@ bool FovSlider(WindowContext& ctx, const char* label, float& fov) {
     ImGui::PushItemWidth(kSliderWidth);
     const bool changed = ImGui::SliderFloat(label, &edited, kMinFov, kMaxFov);
     ImGui::PopItemWidth();
-    if (!changed)
+    if (!changed || !AcceptEdit(ctx.cvarManager, std::isfinite(edited)))
         return false;
-    if (!std::isfinite(edited)) {
-        ctx.cvarManager.log(kNotFiniteEditMessage);
-        return false;
-    }
     fov = edited;
     return true;
 }

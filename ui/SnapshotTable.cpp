@@ -37,7 +37,10 @@ void DrawHeadings() {
 bool DrawRow(WindowContext& ctx, int row, const CameraSnapshot& w) {
     char label[64];
     std::snprintf(label, sizeof label, "%d: %d##r%d", row, w.frame, row);
-    if (ImGui::Selectable(label, w.frame == ctx.selectedFrame, ImGuiSelectableFlags_SpanAllColumns))
+    // The row spans the delete button's column too; the button must still take its clicks.
+    if (ImGui::Selectable(label, w.frame == ctx.selectedFrame,
+                          ImGuiSelectableFlags_SpanAllColumns |
+                              ImGuiSelectableFlags_AllowItemOverlap))
         ctx.selectedFrame = w.frame;
     ImGui::NextColumn();
     ImGui::Text("%.0f,%.0f,%.0f", w.location.X, w.location.Y, w.location.Z);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "ui/FiniteEdit.h"
 #include "ui/Panels.h"
 #include "ui/SnapshotsColours.h"
 #include "ui/SnapshotsRegions.h"
@@ -90,6 +91,7 @@ CameraSnapshot* SelectedWaypoint(WindowContext& ctx) {
 }
 
 void DrawSnapshotsPanel(WindowContext& ctx) {
+    BeginEditRefusals();
     DrawButtonRow(ctx);
     const float tableWidth =
         std::min(ImGui::GetContentRegionAvail().x - kTableMargin, kTableMaxWidth);

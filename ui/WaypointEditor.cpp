@@ -37,14 +37,10 @@ bool DragAngle(const char* label, float& units) {
     return true;
 }
 
-// False, with one console line, when an edit left a value that is not a finite number.
-bool AcceptEdit(WindowContext& ctx, const CameraSnapshot& edited) {
-    const FloatRotator& r = edited.rotation;
-    if (Quorvel::Math::IsFinite(edited.location) && std::isfinite(r.pitch) &&
-        std::isfinite(r.yaw) && std::isfinite(r.roll))
-        return true;
-    ctx.cvarManager.log(kNotFiniteEditMessage);
-    return false;
+bool IsFinite(const CameraSnapshot& w) {
+    const FloatRotator& r = w.rotation;
+    return Quorvel::Math::IsFinite(w.location) && std::isfinite(r.pitch) && std::isfinite(r.yaw) &&
+           std::isfinite(r.roll);
 }
 
 void Store(WindowContext& ctx, const CameraSnapshot& edited) {
@@ -61,7 +57,7 @@ void EditPosition(WindowContext& ctx, CameraSnapshot w) {
     ImGui::SameLine();
     changed |= DragPosition("Z##pos", w.location.Z);
     ImGui::PopItemWidth();
-    if (!changed || !AcceptEdit(ctx, w))
+    if (!changed || !AcceptEdit(ctx.cvarManager, IsFinite(w)))
         return;
     // As when dragged in the view: a floor-locked waypoint stops at height 0.
     if (ctx.gizmo.UpdateFloorLock(w.frame, w.location.Z) && w.location.Z < 0.0f)
@@ -78,7 +74,7 @@ void EditRotation(WindowContext& ctx, CameraSnapshot w) {
     ImGui::SameLine();
     changed |= DragAngle("Roll##rot", w.rotation.roll);
     ImGui::PopItemWidth();
-    if (changed && AcceptEdit(ctx, w))
+    if (changed && AcceptEdit(ctx.cvarManager, IsFinite(w)))
         Store(ctx, w);
 }
 
@@ -111,5 +107,6 @@ void DrawWaypointEditor(WindowContext& ctx) {
         return;
     }
     DrawTimeline(ctx);
+    BeginEditRefusals();
     DrawSelectedWaypoint(ctx);
 }
