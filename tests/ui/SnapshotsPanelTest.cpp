@@ -133,16 +133,6 @@ TEST_F(SnapshotsPanelTest, TheSelectedWaypointMovesByItsButtonsUntilAFrameIsTake
     EXPECT_TRUE(host.Lines().empty());
 }
 
-TEST_F(SnapshotsPanelTest, TheFirstWaypointStopsAtFrameOne) {
-    PutPath({10, 25});
-    ASSERT_TRUE(ClickRow("1: 10##r1"));
-    ASSERT_TRUE(host.Click("-10##fadj1"));
-    EXPECT_EQ(Frames(), std::vector<int>({10, 25}));
-    ASSERT_TRUE(host.Click(" -5##fadj2"));
-    EXPECT_EQ(Frames(), std::vector<int>({5, 25}));
-    EXPECT_EQ(Selected(), 5);
-}
-
 TEST_F(SnapshotsPanelTest, TheAllButtonsMoveThePathButNotBelowFrameOne) {
     PutPath({10, 40, 70});
     ASSERT_TRUE(ClickRow("2: 40##r2"));
