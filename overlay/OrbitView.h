@@ -7,6 +7,9 @@
 #include "corvane/wrappers/GameWrapper.h"
 #include "overlay/MouseState.h"
 
+// The one console line for an orbit refused because a value is not a finite number.
+inline constexpr const char* kOrbitNotFiniteMessage = "Orbit view not started: not a finite number";
+
 struct OrbitView {
     bool orbiting = false;
     Vector target;           // the point circled, world units

@@ -20,5 +20,5 @@ void DollyCamPlugin::UpdateOrbitCamera() {
 
 void DollyCamPlugin::StartOrbit(Vector target, float distance, float yaw, float pitch) {
     if (!orbitView.Start(target, distance, yaw, pitch))
-        cvarManager->log("Orbit view not started: not a finite number");
+        cvarManager->log(kOrbitNotFiniteMessage);
 }

@@ -1,9 +1,105 @@
-// The "Snapshots" section's upper half: waypoint table, FOV panel, timing panel.
+// The "Snapshots" section's upper half: a row of whole-path buttons, then four regions side by
+// side: the waypoint table, the FOV panel, a divider and the timing panel.
 
 #include <imgui.h>
 
+#include <algorithm>
+
+#include "ui/FiniteEdit.h"
 #include "ui/Panels.h"
+#include "ui/SnapshotsColours.h"
+#include "ui/SnapshotsRegions.h"
+#include "ui/WholePathActions.h"
+
+namespace {
+
+constexpr float kRegionHeight = 250.0f;
+constexpr float kTableMaxWidth = 520.0f;
+constexpr float kTableMargin = 8.0f;
+constexpr float kFovPanelWidth = 180.0f;
+constexpr float kDividerWidth = 4.0f;
+constexpr float kTimingPanelWidth = 300.0f;
+
+constexpr float kOrbitStartYaw = 0.0f;   // radians
+constexpr float kOrbitStartPitch = 0.5f; // radians, looking down on the path
+
+void ClearAll(WindowContext& ctx) {
+    ctx.cvarManager.executeCommand("dolly_path_clear", false);
+    RebuildBothStrategies(ctx.dollyCam);
+    // The next waypoints count from nothing again, so the window's mode choice runs anew.
+    ctx.autoModeWaypointCount = -1;
+    ctx.selectedFrame = -1;
+    ctx.orbitView.orbiting = false;
+}
+
+void StartOrbit(WindowContext& ctx) {
+    if (ctx.dollyCam.snapshots->empty())
+        return;
+    const OrbitFraming framing = FrameForOrbit(*ctx.dollyCam.snapshots);
+    if (!ctx.orbitView.Start(framing.target, framing.distance, kOrbitStartYaw, kOrbitStartPitch)) {
+        ctx.cvarManager.log(kOrbitNotFiniteMessage);
+        return;
+    }
+    // The orbit view shows the whole path; a selection would keep it from saying so.
+    ctx.selectedFrame = -1;
+}
+
+// Reads "Orbiting Path..." in green while the view shows the whole path; selecting a waypoint
+// turns it back into the button that starts (or restarts) the orbit.
+void DrawOrbitButton(WindowContext& ctx) {
+    if (ctx.orbitView.orbiting && SelectedWaypoint(ctx) == nullptr) {
+        if (ColouredButton("Orbiting Path...", {kActiveButton, kActiveButtonHovered}))
+            ctx.orbitView.orbiting = false;
+        return;
+    }
+    if (ImGui::Button("Orbit Path##op"))
+        StartOrbit(ctx);
+}
+
+void AutoHandlesAll(WindowContext& ctx) {
+    SetAllHandlesToAuto(*ctx.dollyCam.snapshots);
+    RebuildBothStrategies(ctx.dollyCam);
+    ctx.autoModeWaypointCount = -1;
+}
+
+void DrawButtonRow(WindowContext& ctx) {
+    if (ImGui::Button("Clear All"))
+        ClearAll(ctx);
+    ImGui::SameLine();
+    DrawOrbitButton(ctx);
+    ImGui::SameLine();
+    if (ImGui::Button("Auto Handles All"))
+        AutoHandlesAll(ctx);
+    ImGui::Separator();
+}
+
+void DrawRegion(const char* id, float width, void (*draw)(WindowContext&), WindowContext& ctx) {
+    ImGui::BeginChild(id, ImVec2(width, kRegionHeight));
+    draw(ctx);
+    ImGui::EndChild();
+}
+
+void DrawDivider() {
+    ColouredButton("##divider", {kDivider, kDividerHovered}, ImVec2(kDividerWidth, kRegionHeight));
+}
+
+} // namespace
+
+CameraSnapshot* SelectedWaypoint(WindowContext& ctx) {
+    const auto found = ctx.dollyCam.snapshots->find(ctx.selectedFrame);
+    return found == ctx.dollyCam.snapshots->end() ? nullptr : &found->second;
+}
 
 void DrawSnapshotsPanel(WindowContext& ctx) {
-    (void)ctx;
+    BeginEditRefusals();
+    DrawButtonRow(ctx);
+    const float tableWidth =
+        std::min(ImGui::GetContentRegionAvail().x - kTableMargin, kTableMaxWidth);
+    DrawRegion("##snaptable", tableWidth, DrawSnapshotTable, ctx);
+    ImGui::SameLine();
+    DrawRegion("##fovsel", kFovPanelWidth, DrawFovPanel, ctx);
+    ImGui::SameLine();
+    DrawDivider();
+    ImGui::SameLine();
+    DrawRegion("##adjpanel", kTimingPanelWidth, DrawTimingPanel, ctx);
 }
