@@ -54,7 +54,8 @@ int MoveWaypointFrame(DollyCam& dollyCam, int frame, int delta) {
     }
     const float rate = PathFrameRate(path);
     CameraSnapshot moved = found->second;
-    dollyCam.DeleteSnapshot(static_cast<int>(std::distance(path.begin(), found)) + 1);
+    // Erased quietly: a move is not a deletion, and the console should not say it was.
+    path.erase(found);
     moved.frame = static_cast<int>(target);
     moved.timestamp += static_cast<float>(delta) / rate;
     path[moved.frame] = moved;

@@ -79,6 +79,16 @@ void DrawRegion(const char* id, float width, void (*draw)(WindowContext&), Windo
     ImGui::EndChild();
 }
 
+// The regions sit side by side as far as the window is wide. One that would not fit beside the
+// previous one starts a new row, so that the window at its first-use width (700 pixels, less
+// than the four regions need) still shows every control.
+void SameLineIfFits(float nextWidth) {
+    const float spacing = ImGui::GetStyle().ItemSpacing.x;
+    const float right = ImGui::GetWindowPos().x + ImGui::GetWindowContentRegionMax().x;
+    if (ImGui::GetItemRectMax().x + spacing + nextWidth <= right)
+        ImGui::SameLine();
+}
+
 void DrawDivider() {
     ColouredButton("##divider", {kDivider, kDividerHovered}, ImVec2(kDividerWidth, kRegionHeight));
 }
@@ -96,9 +106,10 @@ void DrawSnapshotsPanel(WindowContext& ctx) {
     const float tableWidth =
         std::min(ImGui::GetContentRegionAvail().x - kTableMargin, kTableMaxWidth);
     DrawRegion("##snaptable", tableWidth, DrawSnapshotTable, ctx);
-    ImGui::SameLine();
+    SameLineIfFits(kFovPanelWidth);
     DrawRegion("##fovsel", kFovPanelWidth, DrawFovPanel, ctx);
-    ImGui::SameLine();
+    // The divider stays with the panel it introduces.
+    SameLineIfFits(kDividerWidth + ImGui::GetStyle().ItemSpacing.x + kTimingPanelWidth);
     DrawDivider();
     ImGui::SameLine();
     DrawRegion("##adjpanel", kTimingPanelWidth, DrawTimingPanel, ctx);

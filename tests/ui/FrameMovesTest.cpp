@@ -45,6 +45,7 @@ TEST_F(FrameMovesTest, OneWaypointMovesByItsDeltaAtThirtyFramesASecond) {
     EXPECT_FLOAT_EQ(TimeAt(110), 100.0f / 30 + 1.0f / 3);
     // The location travels with the frame.
     EXPECT_EQ(Cam().snapshots->at(110).location, Vector(100, 0, 0));
+    EXPECT_TRUE(host.Lines().empty()); // a move is not reported as a deletion
 }
 
 TEST_F(FrameMovesTest, AMovedWaypointKeepsThePathsOwnPace) {

@@ -98,5 +98,14 @@ TEST_F(SettingsWindowTest, TheWindowAsksTheGameToLetGoOfTheMouseOnlyOverIt) {
     EXPECT_TRUE(Plugin().WantsInputBlocked());
 }
 
+TEST_F(SettingsWindowTest, EveryRegionOfTheSnapshotsSectionIsOnScreenAtTheFirstUseSize) {
+    Put(10, {0, 0, 0});
+    Put(40, {100, 0, 0});
+    Plugin().selectedFrame = 10;
+    host.Tick(2);
+    for (const char* label : {"1: 10##r1", "##fovselh", "##fovallh", "+15##fadj5", "-15##aadj0"})
+        EXPECT_TRUE(host.Widget(label).has_value()) << label;
+}
+
 } // namespace
 } // namespace Quorvel::Testing
