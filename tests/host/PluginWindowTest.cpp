@@ -23,22 +23,22 @@ protected:
 
 TEST_F(PluginWindowTest, TheTitleBarCloseButtonAndSectionsAreOnScreenInOrder) {
     EXPECT_TRUE(host.Widget("Quorvel#CLOSE"));
+    ASSERT_TRUE(host.Click("Snapshots")); // folded, so that every header fits the window
     const char* const fromTop[] = {"Quorvel", "Snapshots", "Motion Graph", "Reference Shapes",
                                    "Path Tools"};
     for (size_t i = 1; i < std::size(fromTop); ++i)
         EXPECT_LT(Top(fromTop[i - 1]), Top(fromTop[i])) << fromTop[i];
 }
 
-TEST_F(PluginWindowTest, ClickingASectionHeaderFoldsItAndClickingAgainUnfoldsIt) {
-    const float open = Top("Motion Graph");
+TEST_F(PluginWindowTest, ClickingASectionHeaderUnfoldsItAndClickingAgainFoldsIt) {
+    ASSERT_TRUE(host.Click("Snapshots"));
+    const float folded = Top("Reference Shapes");
     const long ticks = host.GetWorld().TickCount();
-    ASSERT_TRUE(host.Click("Snapshots"));
+    ASSERT_TRUE(host.Click("Motion Graph"));
     EXPECT_EQ(host.GetWorld().TickCount(), ticks + 2);
-    EXPECT_LT(Top("Motion Graph"), open); // the sections below move up at once
-    ASSERT_TRUE(host.Click("Snapshots"));
-    EXPECT_EQ(Top("Motion Graph"), open);
-    ShowOnly("Path Tools");
-    EXPECT_LT(Top("Motion Graph"), open);
+    EXPECT_GT(Top("Reference Shapes"), folded); // the sections below move down at once
+    ASSERT_TRUE(host.Click("Motion Graph"));
+    EXPECT_EQ(Top("Reference Shapes"), folded);
 }
 
 TEST_F(PluginWindowTest, DraggingTheTitleBarMovesTheWindowByThePointersWay) {
@@ -49,14 +49,6 @@ TEST_F(PluginWindowTest, DraggingTheTitleBarMovesTheWindowByThePointersWay) {
     EXPECT_EQ(after.minX, before.minX + 50);
     EXPECT_EQ(after.minY, before.minY + 30);
     EXPECT_EQ(Top("Snapshots"), section + 30);
-}
-
-TEST_F(PluginWindowTest, TheCloseButtonClosesTheWindowThroughTheHostsMenu) {
-    ASSERT_TRUE(host.Click("Quorvel#CLOSE"));
-    EXPECT_FALSE(host.GetSession().WindowOpen());
-    host.Tick();
-    EXPECT_FALSE(host.Widget("Quorvel"));
-    EXPECT_FALSE(host.Click("Snapshots"));
 }
 
 TEST_F(PluginWindowTest, ALabelNotOnScreenChangesNothing) {
