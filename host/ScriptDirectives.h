@@ -30,7 +30,7 @@
 //                          label is all before the first " = ", TEXT all after it, kept
 //                          exactly and possibly empty), then press Enter
 //                          These reach widgets as a user does (host/WidgetInput.h): they run
-//                          game frames (2 for @click, 6 for the others) and the world advances
+//                          game frames (3 for @click, 7 for the others) and the world advances
 //                          as with @tick. LABEL must have been on screen in the last rendered
 //                          frame (host/WidgetMap.h), or the line fails.
 //   @shot FILE             write the last rendered frame's picture (host/Picture.h) as a PNG

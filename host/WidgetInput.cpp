@@ -13,6 +13,14 @@ constexpr float kTypeInset = 4.0f;
 
 } // namespace
 
+// A hand comes to rest on a widget before it presses: ImGui lets a widget that overlaps
+// another (a table row under its delete button) take a press only once it was hovered in the
+// frame before.
+void WidgetInput::RestPointerAt(float x, float y) {
+    world.Pointer().MoveTo(x, y);
+    runFrame();
+}
+
 void WidgetInput::PressLeftFor1Frame() {
     world.Pointer().Press(kLeftButton);
     runFrame();
@@ -33,7 +41,7 @@ bool WidgetInput::Click(const std::string& label) {
     const std::optional<WidgetRect> rect = world.Gui().Widgets().Find(label);
     if (!rect)
         return false;
-    world.Pointer().MoveTo(rect->CentreX(), rect->CentreY());
+    RestPointerAt(rect->CentreX(), rect->CentreY());
     PressLeftFor1Frame();
     ReleaseLeftFor1Frame();
     return true;
@@ -44,7 +52,7 @@ bool WidgetInput::Drag(const std::string& label, float dx, float dy) {
     if (!rect)
         return false;
     const float x = rect->CentreX(), y = rect->CentreY();
-    world.Pointer().MoveTo(x, y);
+    RestPointerAt(x, y);
     PressLeftFor1Frame();
     for (int step = 1; step <= kDragSteps; ++step) {
         const float done = static_cast<float>(step) / kDragSteps;
@@ -60,7 +68,7 @@ bool WidgetInput::Type(const std::string& label, const std::string& text) {
     if (!rect)
         return false;
     KeyboardInput& keyboard = world.Keyboard();
-    world.Pointer().MoveTo(rect->minX + kTypeInset, rect->CentreY());
+    RestPointerAt(rect->minX + kTypeInset, rect->CentreY());
     keyboard.Press(Key::Ctrl);
     PressLeftFor1Frame();
     // The field is active from the press on: the release and Ctrl+A go in one frame.
