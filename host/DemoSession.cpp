@@ -130,6 +130,85 @@ dolly_snapshot_info 30
 @up 0
 @tick
 @shot pictures/drag-handle-after.png
+@mouse 0 0
+
+# The settings window, used with the mouse and keyboard as a user does, on a larger canvas so
+# that the window and the view both fit. Its title bar drags it to the top left corner and its
+# lower right corner makes it 1090 x 760.
+@canvas 1600 900
+dolly_path_load demo_path.json
+@camera -3500 0 2200 -4000 0 0 90
+togglemenu dollycam
+@tick 2
+@drag Quorvel -55 -55
+@mouse 702 602
+@tick
+@down 0
+@tick
+@mouse 900 700
+@tick
+@mouse 1092 762
+@tick
+@up 0
+@tick
+# Select the third waypoint in the table, then drag its dot on the timeline from 4 s to 5 s:
+# the track runs from x 33 (0 s) to 1067 (10 s) on row 429, so the dot moves 103 pixels.
+@click 3: 120##r3
+@mouse 447 429
+@tick
+@down 0
+@tick
+@mouse 500 429
+@tick
+@mouse 550 429
+@tick
+@up 0
+@tick
+@shot pictures/window-snapshots.png
+dolly_snapshot_list
+
+# Path tools: a live scale and rotation about the path's middle, then back to the path as it was.
+@click Snapshots
+@click Path Tools
+@type Scale##sc = 1.5
+@type Z##rp = 30
+@tick
+@shot pictures/window-path-tools.png
+dolly_snapshot_info 150
+@click Reset Transforms
+dolly_snapshot_info 150
+
+# Reference shapes: a cube at the centre spot and a circle around it.
+@click Path Tools
+@click Reference Shapes
+@click + Add Cube
+@click + Add Circle
+@tick
+@type Radius##sr = 900
+@type H##sh = 400
+@tick
+@shot pictures/window-shapes.png
+
+# The motion graph, with the third waypoint still selected.
+@click Reference Shapes
+@click Motion Graph
+@tick
+@shot pictures/window-motion-graph.png
+
+# The shapes in the view with the window closed, then the orbit view around the whole path,
+# started from the window's button.
+togglemenu dollycam
+@camera -2500 -2500 1500 -3000 8192 0 90
+@tick
+@shot pictures/reference-shapes.png
+togglemenu dollycam
+@tick
+@click Motion Graph
+@click Snapshots
+@click Orbit Path##op
+togglemenu dollycam
+@tick 2
+@shot pictures/orbit-view.png
 @leave
 )";
 }

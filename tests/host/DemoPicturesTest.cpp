@@ -23,6 +23,9 @@ struct Rgb {
 constexpr Rgb kMarkerOrange{255, 80, 0}; // the path overlay's waypoint box
 constexpr Rgb kPathBlue{0, 100, 255};    // the polyline away from the current frame
 constexpr Rgb kInHandleGreen{50, 220, 120};
+constexpr Rgb kHeadingRed{255, 107, 107}; // the window's headings
+constexpr Rgb kSelectedDot{255, 140, 30}; // the selected waypoint on the timeline
+constexpr Rgb kShapeSwatch{0, 255, 80};   // a new shape's colour, as its editor shows it
 
 class Picture {
 public:
@@ -35,6 +38,17 @@ public:
             for (int x = x0; x < x1; ++x) {
                 const unsigned char* p = pixels.get() + (y * width + x) * 4;
                 if (p[0] == c.r && p[1] == c.g && p[2] == c.b)
+                    return true;
+            }
+        return false;
+    }
+    // Whether any pixel of the rectangle passes the test: for lines blended into what lies
+    // behind them.
+    template <typename Test> bool ShowsWhere(Test test, int x0, int y0, int x1, int y1) const {
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x) {
+                const unsigned char* p = pixels.get() + (y * width + x) * 4;
+                if (test(Rgb{p[0], p[1], p[2]}))
                     return true;
             }
         return false;
@@ -88,6 +102,14 @@ TEST_F(DemoPicturesTest, WritesEveryPictureAtTheCanvasSize) {
         EXPECT_EQ(picture.width, 1280) << name;
         EXPECT_EQ(picture.height, 720) << name;
     }
+    // The window and the views after it, on the larger canvas.
+    for (const char* name : {"window-snapshots.png", "window-path-tools.png", "window-shapes.png",
+                             "window-motion-graph.png", "reference-shapes.png", "orbit-view.png"}) {
+        const Picture picture = Load(name);
+        ASSERT_TRUE(picture.Loaded()) << name;
+        EXPECT_EQ(picture.width, 1600) << name;
+        EXPECT_EQ(picture.height, 900) << name;
+    }
 }
 
 TEST_F(DemoPicturesTest, ThePathAndItsMiddleWaypointAreInView) {
@@ -122,6 +144,61 @@ TEST_F(DemoPicturesTest, TheOppositeHandleTurnsDownAsTheDraggedOneGoesUp) {
     // down to the left, once its out handle has been dragged up.
     EXPECT_FALSE(before.Shows(kInHandleGreen, 690, 390, 800, 460));
     EXPECT_TRUE(after.Shows(kInHandleGreen, 690, 390, 800, 460));
+}
+
+// The window is dragged to the top left corner and sized 1090 x 760; its sections show what
+// the demo did with them.
+TEST_F(DemoPicturesTest, TheWindowShowsEachSectionAsTheDemoLeftIt) {
+    const Picture snapshots = Load("window-snapshots.png");
+    ASSERT_TRUE(snapshots.Loaded());
+    EXPECT_TRUE(snapshots.Shows(kHeadingRed, 15, 118, 60, 132)); // the table's "Frame"
+    // The third waypoint's dot, dragged from 4 s to 5 s on the timeline, and selected.
+    EXPECT_TRUE(snapshots.Shows(kSelectedDot, 540, 420, 560, 438));
+    EXPECT_FALSE(snapshots.Shows(kSelectedDot, 437, 420, 457, 438));
+    EXPECT_NE(transcript.find("Frame: 150\nTime: 5.00000\n"), std::string::npos);
+
+    const Picture tools = Load("window-path-tools.png");
+    ASSERT_TRUE(tools.Loaded());
+    EXPECT_TRUE(tools.Shows(kHeadingRed, 10, 165, 60, 180)); // "Mirror"
+    // Reset Transforms put back the waypoint the live scale and rotation had moved.
+    const size_t scaled = transcript.find("Location 3098.08, 1500.00, 1025.00\n");
+    ASSERT_NE(scaled, std::string::npos);
+    EXPECT_NE(transcript.find("Frame: 150\nTime: 5.00000\nFOV: 80.00000\n"
+                              "Location 2500.00, 0.00, 900.00\n",
+                              scaled),
+              std::string::npos);
+
+    const Picture shapes = Load("window-shapes.png");
+    ASSERT_TRUE(shapes.Loaded());
+    EXPECT_TRUE(shapes.Shows(kShapeSwatch, 775, 258, 790, 272)); // the cube's colour
+
+    const Picture graph = Load("window-motion-graph.png");
+    ASSERT_TRUE(graph.Loaded());
+    const auto curve = [](Rgb c) {
+        return c.b >= 200 && c.g >= 150 && c.r <= 110;
+    };
+    EXPECT_TRUE(graph.ShowsWhere(curve, 40, 125, 1055, 280));
+    EXPECT_FALSE(graph.ShowsWhere(curve, 40, 320, 1055, 700)); // nothing below the graph
+}
+
+TEST_F(DemoPicturesTest, TheShapesAndTheOrbitViewShowWhereTheyBelong) {
+    const Picture shapes = Load("reference-shapes.png");
+    ASSERT_TRUE(shapes.Loaded());
+    // The cube stands on the centre spot, inside the circle, halfway across the picture.
+    const auto guide = [](Rgb c) {
+        return c.g >= 180 && c.r <= 60 && c.b <= 150;
+    };
+    EXPECT_TRUE(shapes.ShowsWhere(guide, 780, 470, 820, 570));
+    EXPECT_TRUE(shapes.ShowsWhere(guide, 595, 520, 615, 556)); // the circle's left edge
+    EXPECT_FALSE(shapes.ShowsWhere(guide, 0, 0, 1600, 300));
+
+    const Picture orbit = Load("orbit-view.png");
+    ASSERT_TRUE(orbit.Loaded());
+    // From above and in front of the path's middle: its third waypoint on the centre line.
+    EXPECT_TRUE(orbit.Shows(kMarkerOrange, 785, 640, 815, 665));
+    EXPECT_TRUE(orbit.Shows(kPathBlue, 280, 400, 400, 560));
+    EXPECT_TRUE(orbit.Shows(kPathBlue, 1200, 500, 1300, 700));
+    EXPECT_FALSE(orbit.Shows(kPathBlue, 0, 0, 1600, 280)); // nothing in the sky
 }
 
 } // namespace
