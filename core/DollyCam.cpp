@@ -11,8 +11,7 @@ DollyCam::DollyCam(std::shared_ptr<GameWrapper> gameWrapper,
                    std::shared_ptr<CVarManagerWrapper> cvarManager,
                    std::shared_ptr<IGameApplier> gameApplier)
     : snapshots(std::make_shared<SnapshotMap>()), gameWrapper(std::move(gameWrapper)),
-      cvarManager(std::move(cvarManager)), gameApplier(std::move(gameApplier)),
-      pathCache(std::make_shared<SnapshotMap>()) {
+      cvarManager(std::move(cvarManager)), gameApplier(std::move(gameApplier)) {
     LoadPresetIndex();
 }
 
@@ -140,23 +139,31 @@ float DollyCam::ReplayFrameRate() const {
 void DollyCam::RebuildPathCache() {
     if (!gameWrapper->IsInReplay())
         return;
-    pathCache = std::make_shared<SnapshotMap>();
+    pathCache.clear();
     const std::shared_ptr<InterpStrategy> strategy =
-        CreateInterpStrategy(ReadIntVariable("dolly_interpmode_location"));
+        locationStrategy ? locationStrategy
+                         : CreateInterpStrategy(ReadIntVariable("dolly_interpmode_location"));
     if (snapshots->empty())
         return;
 
     const float defaultRate = 1.0f / ReplayFrameRate(); // seconds per frame
     const int firstFrame = snapshots->begin()->first;
     const int lastFrame = snapshots->rbegin()->first;
+    const long long frames = static_cast<long long>(lastFrame) - firstFrame + 1;
+    // A cache left from a much longer path gives its memory back.
+    if (static_cast<long long>(pathCache.capacity()) > 2 * frames + 1024)
+        PathCache().swap(pathCache);
+    if (frames <= kMaxPathSpanFrames + 1)
+        pathCache.reserve(static_cast<std::size_t>(frames));
+    const bool lastHasNoSegment = snapshots->size() >= 2; // see SegmentFrame
     // Time runs on from the last waypoint passed, at that segment's own seconds per frame.
     int anchorFrame = firstFrame;
     float anchorTime = snapshots->begin()->second.timestamp;
     float rate = defaultRate;
+    auto waypoint = snapshots->begin(); // the next waypoint to be passed
     for (long long f = firstFrame; f <= lastFrame; ++f) {
         const int frame = static_cast<int>(f);
-        const auto waypoint = snapshots->find(frame);
-        if (waypoint != snapshots->end()) {
+        if (waypoint != snapshots->end() && waypoint->first == frame) {
             anchorFrame = frame;
             anchorTime = waypoint->second.timestamp;
             rate = defaultRate;
@@ -164,20 +171,12 @@ void DollyCam::RebuildPathCache() {
             if (next != snapshots->end() && next->second.frame - frame > 0)
                 rate = (next->second.timestamp - waypoint->second.timestamp) /
                        static_cast<float>(next->second.frame - frame);
+            waypoint = next;
         }
         const float time = anchorTime + static_cast<float>(frame - anchorFrame) * rate;
-        const CameraPose pose = strategy->Evaluate(time, SegmentFrame(frame));
+        const int segmentFrame = lastHasNoSegment && frame == lastFrame ? frame - 1 : frame;
+        const CameraPose pose = strategy->Evaluate(time, segmentFrame);
         if (pose.FOV > 1.0f)
-            (*pathCache)[frame] = SampleFromPose(frame, time, pose);
+            pathCache.push_back({frame, {pose.x, pose.y, pose.z}});
     }
-}
-
-CameraSnapshot DollyCam::SampleFromPose(int frame, float time, const CameraPose& pose) {
-    CameraSnapshot sample;
-    sample.frame = frame;
-    sample.timestamp = time;
-    sample.FOV = pose.FOV;
-    sample.location = {pose.x, pose.y, pose.z};
-    sample.rotation = {pose.pitch, pose.yaw, pose.roll};
-    return sample;
 }

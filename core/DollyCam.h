@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "core/IGameApplier.h"
+#include "core/PathCache.h"
 #include "core/PresetEntry.h"
 #include "corvane/wrappers/CVarManagerWrapper.h"
 #include "corvane/wrappers/CanvasWrapper.h"
@@ -58,6 +59,7 @@ public:
     void UpdateLocationStrategy();
     void UpdateRotationStrategy();
     void UpdateSameStrategyMode();
+    // Samples the current location strategy (one is built when there is none) at every frame.
     void RebuildPathCache();
 
     // --- Playback ----------------------------------------------------------------------------
@@ -94,7 +96,6 @@ public:
     int ReadIntVariable(const std::string& name) const;
     // The replay's frames per second; 30 when there is no replay or it reports less than 1.
     float ReplayFrameRate() const;
-    static CameraSnapshot SampleFromPose(int frame, float time, const CameraPose& pose);
     // Playback steps (core/DollyCamPlayback.cpp).
     bool ReadPlaybackFrame(int& frame, ServerWrapper& clockSource) const;
     float AdvanceClock(int frame, float frameTime, float now);
@@ -115,8 +116,9 @@ public:
     std::shared_ptr<IGameApplier> gameApplier;
     std::shared_ptr<InterpStrategy> locationStrategy;
     std::shared_ptr<InterpStrategy> rotationStrategy;
-    // One sample of the location strategy per replay frame, for the overlay.
-    std::shared_ptr<SnapshotMap> pathCache;
+    // One sample of the location strategy per replay frame, for the overlay. Kept as it was
+    // outside a replay.
+    PathCache pathCache;
     // The location and rotation interp modes are equal (0 and 3 are not).
     bool sameStrategyMode = false;
     bool isActive = false;

@@ -63,19 +63,19 @@ bool WithinOneFrame(int frame, int current) {
 }
 
 // Pass 1: red within one frame of the frame shown, blue elsewhere.
-void DrawPolyline(PathView& view, const SnapshotMap& samples, bool showFrameNumbers) {
+void DrawPolyline(PathView& view, const PathCache& samples, bool showFrameNumbers) {
     auto sample = samples.begin();
-    Vector2 previous = ClampToCanvas(view.canvas.Project(sample->second.location), view.size);
+    Vector2 previous = ClampToCanvas(view.canvas.Project(sample->location), view.size);
     for (++sample; sample != samples.end(); ++sample) {
-        const int frame = sample->first;
-        const Vector2 projected = view.canvas.Project(sample->second.location);
+        const int frame = sample->frame;
+        const Vector2 projected = view.canvas.Project(sample->location);
         if (WithinOneFrame(frame, view.currentFrame))
             view.canvas.SetColor(255, 0, 0, 255);
         else
             view.canvas.SetColor(0, 100, 255, 255);
         const Vector2 current = ClampToCanvas(projected, view.size);
         const bool drawn =
-            InFront(view, sample->second.location) &&
+            InFront(view, sample->location) &&
             !(IsPinnedInCorner(previous, view.size) && IsPinnedInCorner(current, view.size));
         if (drawn)
             DrawThickSegment(view.canvas, previous, current);
@@ -112,7 +112,7 @@ void DrawMarkers(PathView& view, const SnapshotMap& waypoints) {
 } // namespace
 
 void DollyCam::RenderPath(CanvasWrapper canvas) {
-    if (!showPath || !pathCache || pathCache->size() < 2)
+    if (!showPath || pathCache.size() < 2)
         return;
     // Outside a replay there is no frame to colour the path by (a live game can be in the
     // free-fly camera too).
@@ -126,6 +126,6 @@ void DollyCam::RenderPath(CanvasWrapper canvas) {
             .forward;
     view.currentFrame = replay.GetCurrentReplayFrame();
     view.size = canvas.GetSize();
-    DrawPolyline(view, *pathCache, showFrameNumbers);
+    DrawPolyline(view, pathCache, showFrameNumbers);
     DrawMarkers(view, *snapshots);
 }

@@ -145,32 +145,51 @@ TEST_F(DollyCamTest, PathCacheSamplesEveryFrameOfEachSegmentAtItsOwnRate) {
     host.SetCamera({600, 0, 0}, {}, 90);
     host.Run("dolly_snapshot_take");
 
-    const SnapshotMap& cache = *Cam().pathCache;
+    const PathCache& cache = Cam().pathCache;
     ASSERT_EQ(cache.size(), 61u); // 100..160, the last waypoint's frame on the last segment
-    EXPECT_EQ(cache.begin()->first, 100);
-    EXPECT_FLOAT_EQ(cache.at(130).timestamp, 5.5f);
-    EXPECT_NEAR(cache.at(130).location.X, 300.0f, 1e-3f);
-    EXPECT_EQ(cache.at(160).timestamp, 6.0f);
-    EXPECT_EQ(cache.at(160).location.X, 600.0f);
+    for (size_t i = 0; i < cache.size(); ++i)
+        ASSERT_EQ(cache[i].frame, 100 + static_cast<int>(i));
+    // Half way in frames is half way in time (5.5 s), so half way along the line.
+    EXPECT_NEAR(cache[30].location.X, 300.0f, 1e-3f);
+    EXPECT_EQ(cache[60].location.X, 600.0f);
 }
 
 TEST_F(DollyCamTest, PathCacheOfASingleWaypointDependsOnTheMode) {
     host.Run("dolly_interpmode 0");
     TakeAt(50, {7, 8, 9}, {100, 200, 0}, 90);
-    EXPECT_TRUE(Cam().pathCache->empty());
+    EXPECT_TRUE(Cam().pathCache.empty());
     host.Run("dolly_interpmode 1"); // N-Bezier holds the single waypoint
-    ASSERT_EQ(Cam().pathCache->size(), 1u);
-    EXPECT_EQ(Cam().pathCache->at(50).location, Vector(7, 8, 9));
+    ASSERT_EQ(Cam().pathCache.size(), 1u);
+    EXPECT_EQ(Cam().pathCache[0].frame, 50);
+    EXPECT_EQ(Cam().pathCache[0].location, Vector(7, 8, 9));
 }
 
 TEST_F(DollyCamTest, PathCacheOutsideAReplayKeepsTheOldOne) {
     host.Run("dolly_interpmode 0");
     TakeAt(0, {0, 0, 0});
     TakeAt(10, {10, 0, 0});
-    const auto cache = Cam().pathCache;
+    ASSERT_EQ(Cam().pathCache.size(), 11u);
+    CameraSnapshot later = Cam().GetSnapshot(10);
+    later.frame = 20;
+    later.timestamp += 1.0f;
+    (*Cam().snapshots)[20] = later; // a path the cache would differ for
     host.Leave();
     Cam().UpdateLocationStrategy();
-    EXPECT_EQ(Cam().pathCache, cache);
+    EXPECT_EQ(Cam().pathCache.size(), 11u);
+    EXPECT_EQ(Cam().pathCache.back().frame, 10);
+}
+
+// An hour at 30 fps stays under 4 MB, and a shorter path after it gives the memory back.
+TEST_F(DollyCamTest, PathCacheOfAnHourFitsInFourMegabytes) {
+    host.Run("dolly_interpmode 0");
+    TakeAt(0, {0, 0, 0});
+    TakeAt(108000, {1000, 0, 0});
+    ASSERT_EQ(Cam().pathCache.size(), 108001u);
+    EXPECT_LE(Cam().pathCache.capacity() * sizeof(PathCacheSample), 4u << 20);
+    Cam().DeleteSnapshot(2);
+    TakeAt(30, {10, 0, 0});
+    ASSERT_EQ(Cam().pathCache.size(), 31u);
+    EXPECT_LE(Cam().pathCache.capacity(), 4096u);
 }
 
 TEST_F(DollyCamTest, PathCacheTimesFramesAtThirtyASecondInAReplayWithoutFrameRate) {
@@ -188,11 +207,12 @@ TEST_F(DollyCamTest, PathCacheTimesFramesAtThirtyASecondInAReplayWithoutFrameRat
     last.location.X = 300.0f;
     Cam().snapshots->emplace(10, last);
     Cam().UpdateLocationStrategy();
-    const SnapshotMap& cache = *Cam().pathCache;
+    const PathCache& cache = Cam().pathCache;
     ASSERT_EQ(cache.size(), 11u);
-    EXPECT_FLOAT_EQ(cache.at(3).timestamp, 0.1f); // 3 frames at 30 a second
-    EXPECT_NEAR(cache.at(3).location.X, 90.0f, 1e-3f);
-    EXPECT_FLOAT_EQ(cache.at(10).location.X, 300.0f);
+    // 3 frames at 30 a second are 0.1 s, which the line reaches at 90.
+    EXPECT_EQ(cache[3].frame, 3);
+    EXPECT_NEAR(cache[3].location.X, 90.0f, 1e-3f);
+    EXPECT_FLOAT_EQ(cache[10].location.X, 300.0f);
 }
 
 TEST_F(DollyCamTest, AWaypointTooFarFromThePathIsRefused) {

@@ -142,9 +142,9 @@ protected:
     }
 
     void AddCacheAndTable() {
-        digest.Add(static_cast<int>(engine->pathCache->size()));
-        for (const auto& [frame, sample] : *engine->pathCache) {
-            digest.Add(frame);
+        digest.Add(static_cast<int>(engine->pathCache.size()));
+        for (const PathCacheSample& sample : engine->pathCache) {
+            digest.Add(sample.frame);
             digest.Add(sample.location.X);
             digest.Add(sample.location.Y);
             digest.Add(sample.location.Z);

@@ -22,9 +22,9 @@ class PathOverlayTest : public OverlayTest {
 protected:
     // The path cache drawn, one sample per (frame, canvas pixel).
     void SetCache(const std::vector<std::pair<int, Vector2>>& samples) {
-        Cam().pathCache = std::make_shared<SnapshotMap>();
+        Cam().pathCache.clear();
         for (const auto& [frame, pixel] : samples)
-            (*Cam().pathCache)[frame].location = PixelAt(pixel.X, pixel.Y);
+            Cam().pathCache.push_back({frame, PixelAt(pixel.X, pixel.Y)});
     }
     // Only RenderPath, on a fresh canvas frame: CallsOf then reads what it drew.
     void DrawPath() {
@@ -127,7 +127,7 @@ TEST_F(PathOverlayTest, WaypointsBehindTheCameraKeepTheirNumber) {
     Put(100, PixelAt(300, 250));
     Put(200, Vector(-1000, 0, 0));
     Put(300, PixelAt(700, 250));
-    ASSERT_GE(Cam().pathCache->size(), 2u);
+    ASSERT_GE(Cam().pathCache.size(), 2u);
     std::vector<std::string> labels;
     DrawPath();
     for (const CanvasCall& call : CallsOf(CanvasCallKind::DrawString))
