@@ -149,13 +149,26 @@ void DollyCam::RebuildPathCache() {
     const float defaultRate = 1.0f / ReplayFrameRate(); // seconds per frame
     const int firstFrame = snapshots->begin()->first;
     const int lastFrame = snapshots->rbegin()->first;
-    const long long frames = static_cast<long long>(lastFrame) - firstFrame + 1;
+    const long long span = static_cast<long long>(lastFrame) - firstFrame + 1; // frames
     // A cache left from a much longer path gives its memory back.
-    if (static_cast<long long>(pathCache.capacity()) > 2 * frames + 1024)
+    if (static_cast<long long>(pathCache.capacity()) > 2 * span + 1024)
         PathCache().swap(pathCache);
-    if (frames <= kMaxPathSpanFrames + 1)
-        pathCache.reserve(static_cast<std::size_t>(frames));
+    if (span <= kMaxPathSpanFrames + 1)
+        pathCache.reserve(static_cast<std::size_t>(span));
     const bool lastHasNoSegment = snapshots->size() >= 2; // see SegmentFrame
+    // Frames are evaluated a block at a time, which lets the strategy share work among them.
+    constexpr std::size_t kBlock = 256;
+    int frames[kBlock], segmentFrames[kBlock];
+    float times[kBlock];
+    CameraPose poses[kBlock];
+    std::size_t filled = 0;
+    const auto flush = [&] {
+        strategy->EvaluateMany(times, segmentFrames, filled, poses);
+        for (std::size_t i = 0; i < filled; ++i)
+            if (poses[i].FOV > 1.0f)
+                pathCache.push_back({frames[i], {poses[i].x, poses[i].y, poses[i].z}});
+        filled = 0;
+    };
     // Time runs on from the last waypoint passed, at that segment's own seconds per frame.
     int anchorFrame = firstFrame;
     float anchorTime = snapshots->begin()->second.timestamp;
@@ -173,10 +186,11 @@ void DollyCam::RebuildPathCache() {
                        static_cast<float>(next->second.frame - frame);
             waypoint = next;
         }
-        const float time = anchorTime + static_cast<float>(frame - anchorFrame) * rate;
-        const int segmentFrame = lastHasNoSegment && frame == lastFrame ? frame - 1 : frame;
-        const CameraPose pose = strategy->Evaluate(time, segmentFrame);
-        if (pose.FOV > 1.0f)
-            pathCache.push_back({frame, {pose.x, pose.y, pose.z}});
+        frames[filled] = frame;
+        times[filled] = anchorTime + static_cast<float>(frame - anchorFrame) * rate;
+        segmentFrames[filled] = lastHasNoSegment && frame == lastFrame ? frame - 1 : frame;
+        if (++filled == kBlock)
+            flush();
     }
+    flush();
 }

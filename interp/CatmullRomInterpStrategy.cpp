@@ -1,29 +1,26 @@
 #include "interp/CatmullRomInterpStrategy.h"
 
-#include <iterator>
-
 #include "interp/CubicBases.h"
 #include "interp/PoseValues.h"
 
 CatmullRomInterpStrategy::CatmullRomInterpStrategy(const std::shared_ptr<SnapshotMap>& path,
                                                    int chaikinDegree)
     : InterpStrategy(path, chaikinDegree),
-      fallback(std::make_shared<LinearInterpStrategy>(path, chaikinDegree)) {}
+      fallback(std::make_shared<LinearInterpStrategy>(points)) {}
 
 CameraPose CatmullRomInterpStrategy::Evaluate(float time, int frame) {
-    if (waypoints->size() < 4)
+    if (Size() < 4)
         return CameraPose{};
-    const auto next = waypoints->upper_bound(frame);
-    if (next == waypoints->end() || next == waypoints->begin() ||
-        std::next(next) == waypoints->end())
+    const std::size_t next = UpperBound(frame);
+    if (next == Size() || next == 0 || next + 1 == Size())
         return fallback->Evaluate(time, frame);
 
-    const auto before = std::prev(next);
-    const CameraSnapshot& p1 = before->second;
-    const CameraSnapshot& p2 = next->second;
-    const CameraSnapshot& p3 = std::next(next)->second;
+    const std::size_t before = next - 1;
+    const CameraSnapshot& p1 = At(before);
+    const CameraSnapshot& p2 = At(next);
+    const CameraSnapshot& p3 = At(next + 1);
     // The first segment has no waypoint before A: A is repeated.
-    const CameraSnapshot& p0 = before == waypoints->begin() ? p1 : std::prev(before)->second;
+    const CameraSnapshot& p0 = before == 0 ? p1 : At(before - 1);
 
     const float span = p2.timestamp - p1.timestamp;
     if (span == 0.0f) // two waypoints at one moment: hold the earlier one

@@ -24,11 +24,11 @@ CosineInterpStrategy::CosineInterpStrategy(const std::shared_ptr<SnapshotMap>& p
     : InterpStrategy(path, 0) {}
 
 CameraPose CosineInterpStrategy::Evaluate(float time, int frame) {
-    Segment segment;
-    if (!FindSegment(frame, segment))
+    std::size_t i = 0;
+    if (!FindSegment(frame, i))
         return CameraPose{};
-    const CameraSnapshot& a = segment.a->second;
-    const CameraSnapshot& b = segment.b->second;
+    const CameraSnapshot& a = At(i);
+    const CameraSnapshot& b = At(i + 1);
     const float span = b.timestamp - a.timestamp;
     if (span == 0.0f) // two waypoints at one moment: hold the earlier one
         return FiniteOrZero(PoseOf(a));

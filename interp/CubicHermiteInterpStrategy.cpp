@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "interp/CubicBases.h"
 #include "interp/PoseValues.h"
@@ -18,14 +20,6 @@ float SpacingOrOne(float from, float to) {
     return h < kMinSpacing ? 1.0f : h;
 }
 
-bool Near(float a, float b, float tolerance) {
-    return std::fabs(a - b) <= tolerance;
-}
-
-bool NearVector(const Vector& a, const Vector& b, float tolerance) {
-    return Near(a.X, b.X, tolerance) && Near(a.Y, b.Y, tolerance) && Near(a.Z, b.Z, tolerance);
-}
-
 float Component(const Vector& v, int axis) {
     return axis == 0 ? v.X : axis == 1 ? v.Y : v.Z;
 }
@@ -38,42 +32,21 @@ float Component(const FloatRotator& r, int axis) {
 
 CubicHermiteInterpStrategy::CubicHermiteInterpStrategy(const std::shared_ptr<SnapshotMap>& path,
                                                        int /*chaikinDegree*/)
-    : InterpStrategy(path, 0), fallback(std::make_shared<LinearInterpStrategy>(path, 0)) {}
-
-bool CubicHermiteInterpStrategy::TableIsCurrent() const {
-    const std::size_t n = waypoints->size();
-    if (static_cast<std::size_t>(rowCount) != n || keys.size() != n || tangentTable.size() != n)
-        return false;
-    std::size_t i = 0;
-    for (const auto& [frame, w] : *waypoints) {
-        const TangentRow& row = tangentTable[i];
-        if (keys[i].first != w.frame || !Near(keys[i].second, w.timestamp, 0.0001f))
-            return false;
-        if (!Near(row.value[0], w.location.X, 0.01f) || !Near(row.value[1], w.location.Y, 0.01f) ||
-            !Near(row.value[2], w.location.Z, 0.01f))
-            return false;
-        if (!NearVector(row.ctrlOut, w.v3_bz_ctrl_out, 0.001f) ||
-            !NearVector(row.ctrlIn, w.v3_bz_ctrl_in, 0.001f))
-            return false;
-        ++i;
-    }
-    return true;
+    : InterpStrategy(path, 0), fallback(std::make_shared<LinearInterpStrategy>(points)) {
+    BuildTangentTable();
+    MatchSegmentsToRows();
 }
 
 void CubicHermiteInterpStrategy::BuildTangentTable() {
-    const std::size_t n = waypoints->size();
+    const std::size_t n = Size();
     tangentTable.assign(n, TangentRow{});
-    keys.clear();
-    rowCount = static_cast<int>(n);
     if (n < 2)
         return;
 
     std::vector<float> x(n);
     std::vector<bool> custom(n);
-    const CameraSnapshot* previous = nullptr;
-    std::size_t i = 0;
-    for (const auto& [frame, w] : *waypoints) {
-        keys.emplace_back(w.frame, w.timestamp);
+    for (std::size_t i = 0; i < n; ++i) {
+        const CameraSnapshot& w = At(i);
         TangentRow& row = tangentTable[i];
         row.frame = static_cast<float>(w.frame);
         x[i] = row.frame;
@@ -81,21 +54,37 @@ void CubicHermiteInterpStrategy::BuildTangentTable() {
             row.value[axis] = Component(w.location, axis);
             // Unwrapped: each stored angle continues from the previous one by the shorter turn.
             const float stored = Component(w.rotation, axis);
-            row.value[3 + axis] = previous ? tangentTable[i - 1].value[3 + axis] +
-                                                 Quorvel::Math::WrapAngleDelta(
-                                                     stored - Component(previous->rotation, axis))
-                                           : stored;
+            row.value[3 + axis] = i > 0 ? tangentTable[i - 1].value[3 + axis] +
+                                              Quorvel::Math::WrapAngleDelta(
+                                                  stored - Component(At(i - 1).rotation, axis))
+                                        : stored;
         }
         row.value[6] = w.FOV;
-        row.ctrlOut = w.v3_bz_ctrl_out;
-        row.ctrlIn = w.v3_bz_ctrl_in;
         custom[i] = w.v3_bz_has_custom;
-        previous = &w;
-        ++i;
     }
     SolveLocationTangents(x, custom);
     for (int channel = 3; channel < kChannels; ++channel)
         SolveFreeTangents(x, channel, channel == 6);
+}
+
+// A segment's cubic starts from the first row whose frame, truncated, is the frame stored in
+// its first waypoint (normally the segment's own row; frames beyond 2^24 are not exact in
+// float), or from the first row when none is.
+void CubicHermiteInterpStrategy::MatchSegmentsToRows() {
+    const std::size_t n = Size();
+    segmentRow.assign(n, 0);
+    if (n < 2)
+        return;
+    std::vector<std::pair<int, std::size_t>> byFrame(n); // (truncated frame, row), sorted
+    for (std::size_t r = 0; r < n; ++r)
+        byFrame[r] = {TruncateToInt(tangentTable[r].frame), r};
+    std::sort(byFrame.begin(), byFrame.end());
+    for (std::size_t a = 0; a < n; ++a) {
+        const auto found = std::lower_bound(byFrame.begin(), byFrame.end(),
+                                            std::make_pair(At(a).frame, std::size_t{0}));
+        if (found != byFrame.end() && found->first == At(a).frame)
+            segmentRow[a] = found->second;
+    }
 }
 
 // Custom handles pin the slope of an interior waypoint and clamp the end ones; a handle is an
@@ -112,18 +101,17 @@ void CubicHermiteInterpStrategy::SolveLocationTangents(const std::vector<float>&
                 continue;
             const float hPrev = SpacingOrOne(x[i - 1], x[i]);
             const float hNext = SpacingOrOne(x[i], x[i + 1]);
-            const float out = Component(tangentTable[i].ctrlOut, axis);
-            const float in = Component(tangentTable[i].ctrlIn, axis);
+            const float out = Component(At(i).v3_bz_ctrl_out, axis);
+            const float in = Component(At(i).v3_bz_ctrl_in, axis);
             pinned.pinned[i] = true;
             pinned.value[i] = 0.5f * (3.0f * out / hNext - 3.0f * in / hPrev);
         }
         TangentEnd start;
         if (custom[0])
-            start = {true,
-                     3.0f * Component(tangentTable[0].ctrlOut, axis) / SpacingOrOne(x[0], x[1])};
+            start = {true, 3.0f * Component(At(0).v3_bz_ctrl_out, axis) / SpacingOrOne(x[0], x[1])};
         TangentEnd end;
         if (custom[n - 1])
-            end = {true, -3.0f * Component(tangentTable[n - 1].ctrlIn, axis) /
+            end = {true, -3.0f * Component(At(n - 1).v3_bz_ctrl_in, axis) /
                              SpacingOrOne(x[n - 2], x[n - 1])};
         const std::vector<float> m = SolveSplineTangents(x, y, pinned, start, end);
         for (std::size_t i = 0; i < n; ++i)
@@ -145,25 +133,15 @@ void CubicHermiteInterpStrategy::SolveFreeTangents(const std::vector<float>& x, 
 }
 
 CameraPose CubicHermiteInterpStrategy::Evaluate(float time, int frame) {
-    if (waypoints->size() < 2)
+    std::size_t segment = 0;
+    if (Size() < 2 || !FindSegment(frame, segment))
         return fallback->Evaluate(time, frame);
-    if (!TableIsCurrent())
-        BuildTangentTable();
-    Segment segment;
-    if (tangentTable.size() < 2 || !FindSegment(frame, segment))
-        return fallback->Evaluate(time, frame);
-
-    const CameraSnapshot& a = segment.a->second;
-    const CameraSnapshot& b = segment.b->second;
-    std::size_t i = 0;
-    const auto row =
-        std::find_if(tangentTable.begin(), tangentTable.end(),
-                     [&](const TangentRow& r) { return TruncateToInt(r.frame) == a.frame; });
-    if (row != tangentTable.end())
-        i = static_cast<std::size_t>(row - tangentTable.begin());
+    const std::size_t i = segmentRow[segment];
     if (i + 1 >= tangentTable.size())
         return fallback->Evaluate(time, frame);
 
+    const CameraSnapshot& a = At(segment);
+    const CameraSnapshot& b = At(segment + 1);
     const float d = b.timestamp - a.timestamp;
     const float t = std::clamp(d > kMinSpacing ? (time - a.timestamp) / d : 0.0f, 0.0f, 1.0f);
     const TangentRow& r0 = tangentTable[i];

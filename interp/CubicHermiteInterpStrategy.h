@@ -5,7 +5,6 @@
 
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "interp/InterpStrategy.h"
@@ -29,19 +28,16 @@ public:
         float frame = 0.0f;
         float value[kChannels] = {};
         float tangent[kChannels] = {}; // units per frame
-        Vector ctrlOut;                // the handles the row was built with
-        Vector ctrlIn;
     };
 
 private:
-    bool TableIsCurrent() const;
     void BuildTangentTable();
+    void MatchSegmentsToRows();
     void SolveLocationTangents(const std::vector<float>& x, const std::vector<bool>& custom);
     void SolveFreeTangents(const std::vector<float>& x, int channel, bool limitOvershoot);
 
     std::shared_ptr<LinearInterpStrategy> fallback;
-    // Built by the first Evaluate; one row per waypoint in frame order.
+    // One row per waypoint in frame order, built with the strategy: its waypoints never change.
     std::vector<TangentRow> tangentTable;
-    int rowCount = 0;                        // waypoints the table was last built for
-    std::vector<std::pair<int, float>> keys; // (frame, timestamp) it was built from
+    std::vector<std::size_t> segmentRow; // per segment (by its first waypoint), its first row
 };

@@ -6,9 +6,11 @@
 // Strategies are always created with std::make_shared of their concrete class and held as
 // std::shared_ptr<InterpStrategy>, so the interface needs no virtual destructor.
 
+#include <cstddef>
 #include <memory>
 #include <string>
 
+#include "interp/PathPoints.h"
 #include "path/CameraPose.h"
 #include "path/CameraSnapshot.h"
 
@@ -18,27 +20,39 @@ public:
     // frame: replay frame, on the scale of the path's keys; chooses the segment.
     virtual CameraPose Evaluate(float time, int frame) = 0;
     virtual std::string GetName() = 0;
+    // poses[i] = Evaluate(times[i], frames[i]) for i < count, in order. For sampling many
+    // moments at once: a strategy may do once what each evaluation would repeat.
+    virtual void EvaluateMany(const float* times, const int* frames, std::size_t count,
+                              CameraPose* poses);
 
 protected:
     // Copies *path (an empty path when null) and subdivides the copy chaikinDegree times.
     InterpStrategy(const std::shared_ptr<SnapshotMap>& path, int chaikinDegree);
+    // Shares a copy already made.
+    explicit InterpStrategy(std::shared_ptr<const PathPoints> points);
     ~InterpStrategy() = default;
     InterpStrategy(const InterpStrategy&) = delete;
     InterpStrategy& operator=(const InterpStrategy&) = delete;
     InterpStrategy(InterpStrategy&&) = default;
     InterpStrategy& operator=(InterpStrategy&&) = default;
 
+    std::size_t Size() const { return points->Size(); }
+    const CameraSnapshot& At(std::size_t i) const { return points->waypoints[i]; }
+
+    // The index of the first waypoint whose key is above `frame` (Size() when none is).
+    // Playback and sampling ask about neighbouring frames, so the segment of the previous
+    // question is tried first.
+    std::size_t UpperBound(int frame) const;
     // The segment of a query frame: B is the first waypoint whose frame is above `frame`, A the
-    // one before it. Only first frame <= frame < last frame has one; the last waypoint's own
-    // frame has none.
-    struct Segment {
-        SnapshotMap::const_iterator a;
-        SnapshotMap::const_iterator b;
-    };
-    bool FindSegment(int frame, Segment& segment) const;
+    // one before it, at index a. Only first frame <= frame < last frame has one; the last
+    // waypoint's own frame has none.
+    bool FindSegment(int frame, std::size_t& a) const;
 
     // The strategy's private copy of the path; never changed after construction.
-    std::unique_ptr<SnapshotMap> waypoints;
+    std::shared_ptr<const PathPoints> points;
+
+private:
+    mutable std::size_t lastUpperBound = 0;
 };
 
 // One Chaikin pass per degree: between every pair of neighbours A, B add the quarter point

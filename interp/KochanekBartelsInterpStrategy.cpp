@@ -1,7 +1,6 @@
 #include "interp/KochanekBartelsInterpStrategy.h"
 
 #include <algorithm>
-#include <iterator>
 
 #include "interp/PoseValues.h"
 
@@ -41,20 +40,20 @@ float Blend(const Window& w, float v0, float v1, float v2, float v3) {
 KochanekBartelsInterpStrategy::KochanekBartelsInterpStrategy(
     const std::shared_ptr<SnapshotMap>& path, int chaikinDegree)
     : InterpStrategy(path, 0),
-      fallback(std::make_shared<LinearInterpStrategy>(path, chaikinDegree)) {}
+      fallback(chaikinDegree > 0 ? std::make_shared<LinearInterpStrategy>(path, chaikinDegree)
+                                 : std::make_shared<LinearInterpStrategy>(points)) {}
 
 CameraPose KochanekBartelsInterpStrategy::Evaluate(float time, int frame) {
-    if (waypoints->size() < 4)
+    if (Size() < 4)
         return fallback->Evaluate(time, frame);
-    Segment segment;
-    if (!FindSegment(frame, segment) || segment.a == waypoints->begin() ||
-        std::next(segment.b) == waypoints->end())
+    std::size_t a = 0;
+    if (!FindSegment(frame, a) || a == 0 || a + 2 == Size())
         return fallback->Evaluate(time, frame);
 
-    const CameraSnapshot& p0 = std::prev(segment.a)->second;
-    const CameraSnapshot& p1 = segment.a->second;
-    const CameraSnapshot& p2 = segment.b->second;
-    const CameraSnapshot& p3 = std::next(segment.b)->second;
+    const CameraSnapshot& p0 = At(a - 1);
+    const CameraSnapshot& p1 = At(a);
+    const CameraSnapshot& p2 = At(a + 1);
+    const CameraSnapshot& p3 = At(a + 2);
     const float h0 = std::max(p1.timestamp - p0.timestamp, kMinSpan);
     const float h1 = std::max(p2.timestamp - p1.timestamp, kMinSpan);
     const float h2 = std::max(p3.timestamp - p2.timestamp, kMinSpan);

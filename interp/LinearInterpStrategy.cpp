@@ -1,5 +1,7 @@
 #include "interp/LinearInterpStrategy.h"
 
+#include <utility>
+
 #include "interp/PoseValues.h"
 #include "math/Angles.h"
 
@@ -21,12 +23,15 @@ LinearInterpStrategy::LinearInterpStrategy(const std::shared_ptr<SnapshotMap>& p
                                            int chaikinDegree)
     : InterpStrategy(path, chaikinDegree) {}
 
+LinearInterpStrategy::LinearInterpStrategy(std::shared_ptr<const PathPoints> points)
+    : InterpStrategy(std::move(points)) {}
+
 CameraPose LinearInterpStrategy::Evaluate(float time, int frame) {
-    Segment segment;
-    if (!FindSegment(frame, segment))
+    std::size_t i = 0;
+    if (!FindSegment(frame, i))
         return CameraPose{};
-    const CameraSnapshot& a = segment.a->second;
-    const CameraSnapshot& b = segment.b->second;
+    const CameraSnapshot& a = At(i);
+    const CameraSnapshot& b = At(i + 1);
     const float s = time - a.timestamp;
     const float d = b.timestamp - a.timestamp;
     if (d == 0.0f) // two waypoints at one moment: hold the earlier one

@@ -10,6 +10,8 @@
 class LinearInterpStrategy final : public InterpStrategy {
 public:
     LinearInterpStrategy(const std::shared_ptr<SnapshotMap>& path, int chaikinDegree);
+    // Over a copy of the path another strategy made.
+    explicit LinearInterpStrategy(std::shared_ptr<const PathPoints> points);
 
     // The frame picks the segment, the time the position in it; a time outside the segment
     // extrapolates along the same line. Zero pose without a segment.

@@ -4,16 +4,17 @@
 // and last waypoints and is pulled towards the others. The frame plays no part. Also the
 // B-spline strategy's fallback for paths of fewer than four waypoints.
 
-#include <cstdint>
-#include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "interp/InterpStrategy.h"
 
 class NBezierInterpStrategy final : public InterpStrategy {
 public:
     NBezierInterpStrategy(const std::shared_ptr<SnapshotMap>& path, int chaikinDegree);
+    // Over a copy of the path another strategy made.
+    explicit NBezierInterpStrategy(std::shared_ptr<const PathPoints> points);
 
     // Zero pose only for an empty path. Times outside the path extrapolate the polynomial.
     // FOV terms are scaled by each waypoint's weight (the sum is not normalised); rotation is
@@ -22,10 +23,17 @@ public:
     std::string GetName() override;
 
 private:
-    // k!, memoised; exact for k <= 20.
-    std::uint64_t Factorial(std::uint64_t k);
-    // The weight of control point i of a degree-n curve at t.
-    float Bernstein(int n, int i, float t);
+    // What every evaluation reads of control point i, worked out once.
+    struct ControlPoint {
+        float weightedFov = 0.0f;         // weight * FOV
+        int pitch = 0, yaw = 0, roll = 0; // whole rotator units, unwrapped along the path
+        float coefficient = 0.0f;         // C(n, i), up to degree 20
+        double logCoefficient = 0.0;      // log C(n, i), above degree 20
+    };
+    void Prepare();
+    // The weight of control point i of the degree-n curve at t.
+    float Bernstein(int i, float t, double logAbsOneMinusT, double logAbsT) const;
 
-    std::map<std::uint64_t, std::uint64_t> factorialCache;
+    int degree = 0; // n: one less than the number of control points
+    std::vector<ControlPoint> controls;
 };

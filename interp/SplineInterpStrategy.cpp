@@ -1,5 +1,7 @@
 #include "interp/SplineInterpStrategy.h"
 
+#include <cstring>
+
 #include "interp/PoseValues.h"
 #include "math/Angles.h"
 #include "spline/Bisect.h"
@@ -8,6 +10,7 @@
 namespace {
 
 using Quorvel::Spline::BSpline;
+using Quorvel::Spline::SplineReader;
 using Quorvel::Spline::Status;
 
 // The bisection evaluates the spline at most this bound + 1 = 31 times.
@@ -20,11 +23,14 @@ struct SplinePoints {
     std::vector<double> fov;      // dimension 2
 };
 
-SplinePoints CollectPoints(const SnapshotMap& waypoints) {
+SplinePoints CollectPoints(const std::vector<CameraSnapshot>& waypoints) {
     SplinePoints p;
+    p.location.reserve(4 * waypoints.size());
+    p.rotation.reserve(4 * waypoints.size());
+    p.fov.reserve(2 * waypoints.size());
     const CameraSnapshot* previous = nullptr;
     double pitch = 0.0, yaw = 0.0, roll = 0.0; // unwrapped rotator units
-    for (const auto& [frame, w] : waypoints) {
+    for (const CameraSnapshot& w : waypoints) {
         const double time = w.timestamp;
         p.location.insert(p.location.end(), {time, w.location.X, w.location.Y, w.location.Z});
         if (previous) {
@@ -45,12 +51,47 @@ SplinePoints CollectPoints(const SnapshotMap& waypoints) {
     return p;
 }
 
+// The pose of the three splines' points: (time, x, y, z), (time, pitch, yaw, roll), (time, FOV).
+CameraPose PoseOfPoints(const double* location, const double* rotation, const double* fov) {
+    CameraPose pose;
+    pose.x = static_cast<float>(location[1]);
+    pose.y = static_cast<float>(location[2]);
+    pose.z = static_cast<float>(location[3]);
+    pose.pitch = static_cast<float>(rotation[1]);
+    pose.yaw = static_cast<float>(rotation[2]);
+    pose.roll = static_cast<float>(rotation[3]);
+    pose.FOV = static_cast<float>(fov[1]);
+    return FiniteOrZero(pose);
+}
+
+// Whether two splines have the same knots and the same first coordinate in every control point.
+bool SameFirstCoordinate(const BSpline& a, const BSpline& b) {
+    if (a.Knots() != b.Knots() || a.NumControlPoints() != b.NumControlPoints())
+        return false;
+    for (std::size_t i = 0; i < a.NumControlPoints(); ++i) {
+        const double x = a.ControlPoints()[i * a.Dimension()];
+        const double y = b.ControlPoints()[i * b.Dimension()];
+        if (std::memcmp(&x, &y, sizeof x) != 0)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
+
+SplineInterpStrategy::Readers::Readers(const BSpline& location, const BSpline& rotation,
+                                       const BSpline& fov)
+    : location(location), rotation(rotation), fov(fov),
+      sharedTime(SameFirstCoordinate(location, rotation) && SameFirstCoordinate(location, fov)) {}
+
+bool SplineInterpStrategy::Readers::IsUsable() const {
+    return location.IsUsable() && rotation.IsUsable() && fov.IsUsable();
+}
 
 SplineInterpStrategy::SplineInterpStrategy(const std::shared_ptr<SnapshotMap>& path,
                                            int chaikinDegree)
     : InterpStrategy(path, chaikinDegree),
-      fallback(std::make_shared<NBezierInterpStrategy>(path, chaikinDegree)) {}
+      fallback(std::make_shared<NBezierInterpStrategy>(points)) {}
 
 double SplineInterpStrategy::Epsilon(int accuracy) {
     if (accuracy <= 0) // a stale or unset variable; the console itself keeps it at 100 or more
@@ -58,11 +99,16 @@ double SplineInterpStrategy::Epsilon(int accuracy) {
     return static_cast<double>(static_cast<float>(1.0 / accuracy));
 }
 
-int SplineInterpStrategy::ReadAccuracy() const {
+int SplineInterpStrategy::ReadAccuracy() {
     if (!cvarManager)
         return kDefaultAccuracy;
-    const CVarWrapper accuracy = cvarManager->getCvar("dolly_spline_acc");
-    return accuracy.IsNull() ? kDefaultAccuracy : accuracy.getIntValue();
+    // The variable is looked up until it exists, then kept: the console keeps its variables as
+    // long as the plugin is loaded, and a lookup per evaluation would cost more than the rest.
+    if (accuracyVariable.IsNull() || accuracyOwner != cvarManager.get()) {
+        accuracyVariable = cvarManager->getCvar("dolly_spline_acc");
+        accuracyOwner = cvarManager.get();
+    }
+    return accuracyVariable.IsNull() ? kDefaultAccuracy : accuracyVariable.getIntValue();
 }
 
 void SplineInterpStrategy::Report(const Status& status) {
@@ -77,7 +123,7 @@ bool SplineInterpStrategy::BuildSplines() {
     if (splineState != SplineState::NotBuilt)
         return splineState == SplineState::Built;
     using Quorvel::Spline::InterpolateCubicNatural;
-    const SplinePoints points = CollectPoints(*waypoints);
+    const SplinePoints points = CollectPoints(this->points->waypoints);
     Status status = InterpolateCubicNatural(points.location, 4, locationSpline);
     if (status.ok)
         status = InterpolateCubicNatural(points.rotation, 4, rotationSpline);
@@ -86,6 +132,8 @@ bool SplineInterpStrategy::BuildSplines() {
     if (!status.ok)
         Report(status);
     splineState = status.ok ? SplineState::Built : SplineState::Failed;
+    if (status.ok)
+        readers = std::make_unique<Readers>(locationSpline, rotationSpline, fovSpline);
     return status.ok;
 }
 
@@ -107,30 +155,65 @@ bool SplineInterpStrategy::Locate(const BSpline& spline, double time, double eps
     return true;
 }
 
+// The library's own bisection and evaluation, for splines the readers cannot take.
+CameraPose SplineInterpStrategy::EvaluateByLibrary(float time, double epsilon) {
+    std::vector<double> location, rotation, fov;
+    if (!Locate(locationSpline, time, epsilon, location) ||
+        !Locate(rotationSpline, time, epsilon, rotation) || !Locate(fovSpline, time, epsilon, fov))
+        return CameraPose{};
+    return PoseOfPoints(location.data(), rotation.data(), fov.data());
+}
+
 CameraPose SplineInterpStrategy::Evaluate(float time, int frame) {
-    if (waypoints->size() < 4)
+    if (Size() < 4)
         return fallback->Evaluate(time, frame);
-    Segment segment;
+    return EvaluateWith(time, frame, ReadAccuracy());
+}
+
+void SplineInterpStrategy::EvaluateMany(const float* times, const int* frames, std::size_t count,
+                                        CameraPose* poses) {
+    if (Size() < 4) {
+        fallback->EvaluateMany(times, frames, count, poses);
+        return;
+    }
+    const int accuracy = ReadAccuracy();
+    for (std::size_t i = 0; i < count; ++i)
+        poses[i] = EvaluateWith(times[i], frames[i], accuracy);
+}
+
+CameraPose SplineInterpStrategy::EvaluateWith(float time, int frame, int accuracy) {
+    std::size_t segment = 0;
     if (!FindSegment(frame, segment))
         return CameraPose{};
     if (!BuildSplines())
         return CameraPose{};
 
-    const double epsilon = Epsilon(ReadAccuracy());
-    std::vector<double> location, rotation, fov;
-    if (!Locate(locationSpline, time, epsilon, location) ||
-        !Locate(rotationSpline, time, epsilon, rotation) || !Locate(fovSpline, time, epsilon, fov))
-        return CameraPose{};
-
-    CameraPose pose;
-    pose.x = static_cast<float>(location[1]);
-    pose.y = static_cast<float>(location[2]);
-    pose.z = static_cast<float>(location[3]);
-    pose.pitch = static_cast<float>(rotation[1]);
-    pose.yaw = static_cast<float>(rotation[2]);
-    pose.roll = static_cast<float>(rotation[3]);
-    pose.FOV = static_cast<float>(fov[1]);
-    return FiniteOrZero(pose);
+    const double epsilon = Epsilon(accuracy);
+    if (!readers->IsUsable())
+        return EvaluateByLibrary(time, epsilon);
+    // The three splines share their time coordinate bit for bit (the interpolation treats each
+    // coordinate alike and on its own), so the bisection of one places the moment on all three.
+    Quorvel::Spline::BisectQuery query;
+    query.value = time;
+    query.epsilon = epsilon;
+    query.index = 0;
+    query.ascending = true;
+    query.maxIterations = kBisectionBound;
+    double location[4], rotation[4], fov[2];
+    const SplineReader::Place place =
+        readers->location.Locate(readers->location.BisectParameter(query));
+    // The pose needs no time coordinate (coordinate 0).
+    readers->location.PointAt(place, location, 1);
+    if (readers->sharedTime) {
+        readers->rotation.PointAt(place, rotation, 1);
+        readers->fov.PointAt(place, fov, 1);
+    } else {
+        SplineReader& r = readers->rotation;
+        SplineReader& f = readers->fov;
+        r.PointAt(r.Locate(r.BisectParameter(query)), rotation, 1);
+        f.PointAt(f.Locate(f.BisectParameter(query)), fov, 1);
+    }
+    return PoseOfPoints(location, rotation, fov);
 }
 
 std::string SplineInterpStrategy::GetName() {

@@ -11,6 +11,7 @@
 #include "interp/InterpStrategy.h"
 #include "interp/NBezierInterpStrategy.h"
 #include "spline/BSpline.h"
+#include "spline/SplineReader.h"
 #include "spline/SplineStatus.h"
 
 class SplineInterpStrategy final : public InterpStrategy {
@@ -19,12 +20,18 @@ public:
     static constexpr int kDefaultAccuracy = 7500;
 
     SplineInterpStrategy(const std::shared_ptr<SnapshotMap>& path, int chaikinDegree);
+    // The readers refer to the splines inside the object, which therefore stays where it is.
+    SplineInterpStrategy(SplineInterpStrategy&&) = delete;
+    SplineInterpStrategy& operator=(SplineInterpStrategy&&) = delete;
 
     // Fewer than four waypoints: the N-Bezier fallback (which ignores the frame). A frame
     // outside the path or on its last waypoint: zero pose. Otherwise the frame only decides that
     // there is a value; the time alone places the camera. Rotation comes out unwrapped. A spline
     // failure gives the zero pose and one console line, repeated only when the error changes.
     CameraPose Evaluate(float time, int frame) override;
+    // Reads the accuracy variable once for all the moments.
+    void EvaluateMany(const float* times, const int* frames, std::size_t count,
+                      CameraPose* poses) override;
     std::string GetName() override;
 
     // Bisection tolerance in seconds for an accuracy: 1 / acc, rounded through float. A
@@ -35,18 +42,32 @@ public:
     std::shared_ptr<CVarManagerWrapper> cvarManager;
 
 private:
-    int ReadAccuracy() const;
+    // Allocation-free readers of the three splines, made with them.
+    struct Readers {
+        Readers(const Quorvel::Spline::BSpline& location, const Quorvel::Spline::BSpline& rotation,
+                const Quorvel::Spline::BSpline& fov);
+        bool IsUsable() const;
+        Quorvel::Spline::SplineReader location, rotation, fov;
+        bool sharedTime; // one bisection serves all three
+    };
+
+    int ReadAccuracy();
     // Builds the three splines from the waypoints once: the waypoints never change, so every
     // later evaluation would build the same splines again.
     bool BuildSplines();
     bool Locate(const Quorvel::Spline::BSpline& spline, double time, double epsilon,
                 std::vector<double>& point);
+    CameraPose EvaluateWith(float time, int frame, int accuracy);
+    CameraPose EvaluateByLibrary(float time, double epsilon);
     void Report(const Quorvel::Spline::Status& status);
 
     Quorvel::Spline::BSpline locationSpline; // (timestamp, x, y, z)
     Quorvel::Spline::BSpline rotationSpline; // (timestamp, pitch, yaw, roll), unwrapped
     Quorvel::Spline::BSpline fovSpline;      // (timestamp, FOV)
+    std::unique_ptr<Readers> readers;        // made when the splines are built
     std::shared_ptr<NBezierInterpStrategy> fallback;
     std::string lastReportedError;
+    CVarWrapper accuracyVariable;                      // "dolly_spline_acc", once found
+    const CVarManagerWrapper* accuracyOwner = nullptr; // the console it was found in
     enum class SplineState { NotBuilt, Built, Failed } splineState = SplineState::NotBuilt;
 };
