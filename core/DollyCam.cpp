@@ -15,6 +15,15 @@ DollyCam::DollyCam(std::shared_ptr<GameWrapper> gameWrapper,
     LoadPresetIndex();
 }
 
+namespace {
+
+void ReportUnknownMode(CVarManagerWrapper& console, int mode) {
+    if (!IsKnownInterpMode(mode))
+        console.log("Unknown interp mode " + std::to_string(mode) + ". Defaulting to linear.");
+}
+
+} // namespace
+
 // --- Snapshots -------------------------------------------------------------------------------
 
 CameraSnapshot DollyCam::TakeSnapshot(bool save) {
@@ -101,8 +110,7 @@ int DollyCam::ReadIntVariable(const std::string& name) const {
 
 std::shared_ptr<InterpStrategy> DollyCam::CreateInterpStrategy(int mode) {
     const int chaikinDegree = ReadIntVariable("dolly_chaikin_degree");
-    if (!IsKnownInterpMode(mode))
-        cvarManager->log("Unknown interp mode " + std::to_string(mode) + ". Defaulting to linear.");
+    ReportUnknownMode(*cvarManager, mode);
     return MakeInterpStrategy(mode, snapshots, chaikinDegree, cvarManager);
 }
 
@@ -115,10 +123,15 @@ void DollyCam::UpdateLocationStrategy() {
 }
 
 void DollyCam::UpdateRotationStrategy() {
-    rotationStrategy = CreateInterpStrategy(ReadIntVariable("dolly_interpmode_rotation"));
-    // Strategies of the same kind describe the same curve: share one object (and its caches).
-    if (locationStrategy && rotationStrategy->GetName() == locationStrategy->GetName())
+    const int mode = ReadIntVariable("dolly_interpmode_rotation");
+    // Strategies of the same kind describe the same curve: share one object (and its caches),
+    // without building another to throw away.
+    if (locationStrategy && locationStrategy->GetName() == InterpStrategyName(mode)) {
+        ReportUnknownMode(*cvarManager, mode);
         rotationStrategy = locationStrategy;
+    } else {
+        rotationStrategy = CreateInterpStrategy(mode);
+    }
     UpdateSameStrategyMode();
 }
 
@@ -127,70 +140,9 @@ void DollyCam::UpdateSameStrategyMode() {
                        ReadIntVariable("dolly_interpmode_rotation");
 }
 
-// --- Path cache ------------------------------------------------------------------------------
-
 float DollyCam::ReplayFrameRate() const {
     ReplayServerWrapper replay = gameWrapper->GetGameEventAsReplay();
     const float fps = replay.IsNull() ? 0.0f : static_cast<float>(replay.GetReplayFPS());
     // A replay that reports no rate is played at the game's usual 30 frames a second.
     return fps < 1.0f ? 30.0f : fps;
-}
-
-void DollyCam::RebuildPathCache() {
-    if (!gameWrapper->IsInReplay())
-        return;
-    pathCache.clear();
-    const std::shared_ptr<InterpStrategy> strategy =
-        locationStrategy ? locationStrategy
-                         : CreateInterpStrategy(ReadIntVariable("dolly_interpmode_location"));
-    if (snapshots->empty())
-        return;
-
-    const float defaultRate = 1.0f / ReplayFrameRate(); // seconds per frame
-    const int firstFrame = snapshots->begin()->first;
-    const int lastFrame = snapshots->rbegin()->first;
-    const long long span = static_cast<long long>(lastFrame) - firstFrame + 1; // frames
-    // A cache left from a much longer path gives its memory back.
-    if (static_cast<long long>(pathCache.capacity()) > 2 * span + 1024)
-        PathCache().swap(pathCache);
-    if (span <= kMaxPathSpanFrames + 1)
-        pathCache.reserve(static_cast<std::size_t>(span));
-    const bool lastHasNoSegment = snapshots->size() >= 2; // see SegmentFrame
-    // Frames are evaluated a block at a time, which lets the strategy share work among them.
-    constexpr std::size_t kBlock = 256;
-    int frames[kBlock], segmentFrames[kBlock];
-    float times[kBlock];
-    CameraPose poses[kBlock];
-    std::size_t filled = 0;
-    const auto flush = [&] {
-        strategy->EvaluateMany(times, segmentFrames, filled, poses);
-        for (std::size_t i = 0; i < filled; ++i)
-            if (poses[i].FOV > 1.0f)
-                pathCache.push_back({frames[i], {poses[i].x, poses[i].y, poses[i].z}});
-        filled = 0;
-    };
-    // Time runs on from the last waypoint passed, at that segment's own seconds per frame.
-    int anchorFrame = firstFrame;
-    float anchorTime = snapshots->begin()->second.timestamp;
-    float rate = defaultRate;
-    auto waypoint = snapshots->begin(); // the next waypoint to be passed
-    for (long long f = firstFrame; f <= lastFrame; ++f) {
-        const int frame = static_cast<int>(f);
-        if (waypoint != snapshots->end() && waypoint->first == frame) {
-            anchorFrame = frame;
-            anchorTime = waypoint->second.timestamp;
-            rate = defaultRate;
-            const auto next = std::next(waypoint);
-            if (next != snapshots->end() && next->second.frame - frame > 0)
-                rate = (next->second.timestamp - waypoint->second.timestamp) /
-                       static_cast<float>(next->second.frame - frame);
-            waypoint = next;
-        }
-        frames[filled] = frame;
-        times[filled] = anchorTime + static_cast<float>(frame - anchorFrame) * rate;
-        segmentFrames[filled] = lastHasNoSegment && frame == lastFrame ? frame - 1 : frame;
-        if (++filled == kBlock)
-            flush();
-    }
-    flush();
 }

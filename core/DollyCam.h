@@ -1,7 +1,8 @@
 #pragma once
 // The camera-path engine: the path, the two strategies built over it, playback, and the
 // whole-path operations. Its operations are defined by subject:
-//   core/DollyCam.cpp          snapshots, activation, strategy rebuilds, path cache
+//   core/DollyCam.cpp          snapshots, activation, strategy rebuilds
+//   core/DollyCamPathCache.cpp RebuildPathCache
 //   core/DollyCamPlayback.cpp  Apply and the arc-length table
 //   storage/PathFile.cpp       SavePath, LoadPath
 //   storage/PresetLibrary.cpp  the preset library
@@ -20,6 +21,7 @@
 #include "core/IGameApplier.h"
 #include "core/PathCache.h"
 #include "core/PresetEntry.h"
+#include "core/ReachedWaypoints.h"
 #include "corvane/wrappers/CVarManagerWrapper.h"
 #include "corvane/wrappers/CanvasWrapper.h"
 #include "corvane/wrappers/GameWrapper.h"
@@ -135,5 +137,7 @@ public:
     // (s, t): normalised arc length from the first waypoint, and the path time in seconds at
     // which it is reached. 2001 entries when built, empty otherwise.
     std::vector<std::pair<float, float>> arcLengthTable;
+    // Built with the table, for ArcLengthSampleFrame.
+    ReachedWaypoints reachedWaypoints;
     std::vector<PresetEntry> presetIndex;
 };

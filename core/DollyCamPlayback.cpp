@@ -269,6 +269,8 @@ int DollyCam::SegmentFrame(int frame) const {
 int DollyCam::ArcLengthSampleFrame(float t) const {
     // The last waypoint at or before t, in key order; from the last waypoint's moment on, the
     // last segment.
+    if (reachedWaypoints.Covers(*snapshots))
+        return SegmentFrame(reachedWaypoints.LastReachedKey(t));
     int frame = snapshots->begin()->first;
     for (const auto& [key, waypoint] : *snapshots)
         if (!(waypoint.timestamp > t))
@@ -278,6 +280,7 @@ int DollyCam::ArcLengthSampleFrame(float t) const {
 
 void DollyCam::RebuildArcLengthTable() {
     arcLengthTable.clear();
+    reachedWaypoints.Build(*snapshots);
     if (snapshots->size() < 2 || !locationStrategy)
         return;
     const float t0 = snapshots->begin()->second.timestamp;
@@ -285,15 +288,24 @@ void DollyCam::RebuildArcLengthTable() {
     if (t1 - t0 < 1e-6f)
         return;
 
+    std::vector<float> times(kArcLengthSamples + 1);
+    std::vector<int> frames(times.size());
+    std::vector<CameraPose> poses(times.size());
+    for (int i = 0; i <= kArcLengthSamples; ++i) {
+        const float t =
+            static_cast<float>(i) * (t1 - t0) / static_cast<float>(kArcLengthSamples) + t0;
+        times[static_cast<std::size_t>(i)] = t;
+        frames[static_cast<std::size_t>(i)] = ArcLengthSampleFrame(t);
+    }
+    locationStrategy->EvaluateMany(times.data(), frames.data(), times.size(), poses.data());
+
     std::vector<std::pair<float, float>> table;
     table.reserve(kArcLengthSamples + 1);
     float total = 0.0f;
     CameraPose previous;
     bool havePrevious = false;
-    for (int i = 0; i <= kArcLengthSamples; ++i) {
-        const float t =
-            static_cast<float>(i) * (t1 - t0) / static_cast<float>(kArcLengthSamples) + t0;
-        const CameraPose pose = locationStrategy->Evaluate(t, ArcLengthSampleFrame(t));
+    for (std::size_t i = 0; i < times.size(); ++i) {
+        const CameraPose& pose = poses[i];
         // A sample without a value neither adds distance nor becomes the previous point.
         if (pose.FOV >= 1.0f && IsFinitePose(pose)) {
             if (havePrevious)
@@ -301,7 +313,7 @@ void DollyCam::RebuildArcLengthTable() {
             previous = pose;
             havePrevious = true;
         }
-        table.emplace_back(total, t);
+        table.emplace_back(total, times[i]);
     }
     if (total < 1e-6f || !std::isfinite(total))
         return;

@@ -12,6 +12,25 @@ bool IsKnownInterpMode(int mode) {
     return mode >= 0 && mode <= 7;
 }
 
+const char* InterpStrategyName(int mode) {
+    switch (mode) {
+    case 1:
+        return NBezierInterpStrategy::kName;
+    case 2:
+        return CosineInterpStrategy::kName;
+    case 4:
+        return CatmullRomInterpStrategy::kName;
+    case 5:
+        return SplineInterpStrategy::kName;
+    case 6:
+        return KochanekBartelsInterpStrategy::kName;
+    case 7:
+        return CubicHermiteInterpStrategy::kName;
+    default:
+        return LinearInterpStrategy::kName;
+    }
+}
+
 std::shared_ptr<InterpStrategy>
 MakeInterpStrategy(int mode, const std::shared_ptr<SnapshotMap>& path, int chaikinDegree,
                    const std::shared_ptr<CVarManagerWrapper>& cvarManager) {

@@ -7,12 +7,15 @@
 
 #include <memory>
 
-#include "path/CameraSnapshot.h"
 #include "corvane/wrappers/CVarManagerWrapper.h"
+#include "path/CameraSnapshot.h"
 
 class InterpStrategy;
 
 bool IsKnownInterpMode(int mode);
+
+// The GetName() of the strategy MakeInterpStrategy builds for the mode.
+const char* InterpStrategyName(int mode);
 
 // cvarManager reaches the B-spline strategy, which reads its accuracy variable on every
 // evaluation and reports its library's errors.

@@ -42,5 +42,5 @@ CameraPose CatmullRomInterpStrategy::Evaluate(float time, int frame) {
 }
 
 std::string CatmullRomInterpStrategy::GetName() {
-    return "Catmull-Rom interpolation";
+    return kName;
 }

@@ -10,6 +10,8 @@
 
 class CatmullRomInterpStrategy final : public InterpStrategy {
 public:
+    static constexpr const char* kName = "Catmull-Rom interpolation";
+
     CatmullRomInterpStrategy(const std::shared_ptr<SnapshotMap>& path, int chaikinDegree);
 
     // Fewer than four waypoints: zero pose. Before the path, on or past the last waypoint's

@@ -46,5 +46,5 @@ CameraPose CosineInterpStrategy::Evaluate(float time, int frame) {
 }
 
 std::string CosineInterpStrategy::GetName() {
-    return "cosine interpolation";
+    return kName;
 }

@@ -9,6 +9,8 @@
 
 class CosineInterpStrategy final : public InterpStrategy {
 public:
+    static constexpr const char* kName = "cosine interpolation";
+
     explicit CosineInterpStrategy(const std::shared_ptr<SnapshotMap>& path);
 
     // The frame picks the segment, the time the position in it. Rotation is blended as stored,

@@ -154,5 +154,5 @@ CameraPose CubicHermiteInterpStrategy::Evaluate(float time, int frame) {
 }
 
 std::string CubicHermiteInterpStrategy::GetName() {
-    return "Cubic Hermite spline";
+    return kName;
 }

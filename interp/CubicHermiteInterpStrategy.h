@@ -12,6 +12,8 @@
 
 class CubicHermiteInterpStrategy final : public InterpStrategy {
 public:
+    static constexpr const char* kName = "Cubic Hermite spline";
+
     // The degree is accepted so every strategy can be built alike, and ignored: neither this
     // strategy's waypoints nor its fallback's are subdivided.
     explicit CubicHermiteInterpStrategy(const std::shared_ptr<SnapshotMap>& path,

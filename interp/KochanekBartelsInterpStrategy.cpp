@@ -73,5 +73,5 @@ CameraPose KochanekBartelsInterpStrategy::Evaluate(float time, int frame) {
 }
 
 std::string KochanekBartelsInterpStrategy::GetName() {
-    return "Kochanek-Bartels interpolation";
+    return kName;
 }

@@ -11,6 +11,8 @@
 
 class KochanekBartelsInterpStrategy final : public InterpStrategy {
 public:
+    static constexpr const char* kName = "Kochanek-Bartels interpolation";
+
     // The waypoints are never subdivided; the degree goes to the linear fallback only.
     KochanekBartelsInterpStrategy(const std::shared_ptr<SnapshotMap>& path, int chaikinDegree);
 

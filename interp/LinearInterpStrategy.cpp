@@ -50,5 +50,5 @@ CameraPose LinearInterpStrategy::Evaluate(float time, int frame) {
 }
 
 std::string LinearInterpStrategy::GetName() {
-    return "linear interpolation";
+    return kName;
 }

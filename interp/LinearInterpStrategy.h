@@ -9,6 +9,8 @@
 
 class LinearInterpStrategy final : public InterpStrategy {
 public:
+    static constexpr const char* kName = "linear interpolation";
+
     LinearInterpStrategy(const std::shared_ptr<SnapshotMap>& path, int chaikinDegree);
     // Over a copy of the path another strategy made.
     explicit LinearInterpStrategy(std::shared_ptr<const PathPoints> points);

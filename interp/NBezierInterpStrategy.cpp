@@ -32,16 +32,13 @@ std::uint64_t Factorial(int k) {
 
 NBezierInterpStrategy::NBezierInterpStrategy(const std::shared_ptr<SnapshotMap>& path,
                                              int chaikinDegree)
-    : InterpStrategy(path, chaikinDegree) {
-    Prepare();
-}
+    : InterpStrategy(path, chaikinDegree) {}
 
 NBezierInterpStrategy::NBezierInterpStrategy(std::shared_ptr<const PathPoints> points)
-    : InterpStrategy(std::move(points)) {
-    Prepare();
-}
+    : InterpStrategy(std::move(points)) {}
 
 void NBezierInterpStrategy::Prepare() {
+    prepared = true;
     const int n = static_cast<int>(Size()) - 1;
     degree = n;
     controls.resize(Size());
@@ -105,6 +102,8 @@ float NBezierInterpStrategy::Bernstein(int i, float t, double logAbsOneMinusT,
 CameraPose NBezierInterpStrategy::Evaluate(float time, int /*frame*/) {
     if (Size() == 0)
         return CameraPose{};
+    if (!prepared)
+        Prepare();
     const int n = degree;
     const float first = At(0).timestamp;
     const float span = At(Size() - 1).timestamp - first;
@@ -133,5 +132,5 @@ CameraPose NBezierInterpStrategy::Evaluate(float time, int /*frame*/) {
 }
 
 std::string NBezierInterpStrategy::GetName() {
-    return "nth bezier interpolation";
+    return kName;
 }

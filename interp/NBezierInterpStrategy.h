@@ -12,6 +12,8 @@
 
 class NBezierInterpStrategy final : public InterpStrategy {
 public:
+    static constexpr const char* kName = "nth bezier interpolation";
+
     NBezierInterpStrategy(const std::shared_ptr<SnapshotMap>& path, int chaikinDegree);
     // Over a copy of the path another strategy made.
     explicit NBezierInterpStrategy(std::shared_ptr<const PathPoints> points);
@@ -30,10 +32,12 @@ private:
         float coefficient = 0.0f;         // C(n, i), up to degree 20
         double logCoefficient = 0.0;      // log C(n, i), above degree 20
     };
+    // Made by the first evaluation: a strategy built as a fallback may never be asked.
     void Prepare();
     // The weight of control point i of the degree-n curve at t.
     float Bernstein(int i, float t, double logAbsOneMinusT, double logAbsT) const;
 
+    bool prepared = false;
     int degree = 0; // n: one less than the number of control points
     std::vector<ControlPoint> controls;
 };

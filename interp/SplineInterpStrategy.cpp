@@ -217,5 +217,5 @@ CameraPose SplineInterpStrategy::EvaluateWith(float time, int frame, int accurac
 }
 
 std::string SplineInterpStrategy::GetName() {
-    return "Spline interpolation";
+    return kName;
 }

@@ -16,6 +16,8 @@
 
 class SplineInterpStrategy final : public InterpStrategy {
 public:
+    static constexpr const char* kName = "Spline interpolation";
+
     // Used when the console is absent or the variable holds no usable value.
     static constexpr int kDefaultAccuracy = 7500;
 
