@@ -111,7 +111,7 @@ int DollyCam::ReadIntVariable(const std::string& name) const {
 std::shared_ptr<InterpStrategy> DollyCam::CreateInterpStrategy(int mode) {
     const int chaikinDegree = ReadIntVariable("dolly_chaikin_degree");
     ReportUnknownMode(*cvarManager, mode);
-    return MakeInterpStrategy(mode, snapshots, chaikinDegree, cvarManager);
+    return MakeInterpStrategy(mode, snapshots, chaikinDegree, cvarManager, splineAccuracy);
 }
 
 void DollyCam::UpdateLocationStrategy() {

@@ -139,5 +139,8 @@ public:
     std::vector<std::pair<float, float>> arcLengthTable;
     // Built with the table, for ArcLengthSampleFrame.
     ReachedWaypoints reachedWaypoints;
+    // The B-spline accuracy variable's value where the plugin mirrors it (VariableHandlers.cpp);
+    // without it the strategies read the variable themselves.
+    std::shared_ptr<int> splineAccuracy;
     std::vector<PresetEntry> presetIndex;
 };

@@ -33,7 +33,8 @@ const char* InterpStrategyName(int mode) {
 
 std::shared_ptr<InterpStrategy>
 MakeInterpStrategy(int mode, const std::shared_ptr<SnapshotMap>& path, int chaikinDegree,
-                   const std::shared_ptr<CVarManagerWrapper>& cvarManager) {
+                   const std::shared_ptr<CVarManagerWrapper>& cvarManager,
+                   std::shared_ptr<const int> accuracyMirror) {
     switch (mode) {
     case 1:
         return std::make_shared<NBezierInterpStrategy>(path, chaikinDegree);
@@ -44,6 +45,7 @@ MakeInterpStrategy(int mode, const std::shared_ptr<SnapshotMap>& path, int chaik
     case 5: {
         auto spline = std::make_shared<SplineInterpStrategy>(path, chaikinDegree);
         spline->cvarManager = cvarManager;
+        spline->accuracyMirror = std::move(accuracyMirror);
         return spline;
     }
     case 6:

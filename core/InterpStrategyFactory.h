@@ -17,8 +17,10 @@ bool IsKnownInterpMode(int mode);
 // The GetName() of the strategy MakeInterpStrategy builds for the mode.
 const char* InterpStrategyName(int mode);
 
-// cvarManager reaches the B-spline strategy, which reads its accuracy variable on every
-// evaluation and reports its library's errors.
+// cvarManager reaches the B-spline strategy, which reports its library's errors there and reads
+// its accuracy variable on every evaluation, from accuracyMirror when given (a value kept equal
+// to the variable's) or else from the console.
 std::shared_ptr<InterpStrategy>
 MakeInterpStrategy(int mode, const std::shared_ptr<SnapshotMap>& path, int chaikinDegree,
-                   const std::shared_ptr<CVarManagerWrapper>& cvarManager);
+                   const std::shared_ptr<CVarManagerWrapper>& cvarManager,
+                   std::shared_ptr<const int> accuracyMirror = nullptr);

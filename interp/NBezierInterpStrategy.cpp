@@ -12,6 +12,7 @@ namespace {
 // Up to this degree (21 waypoints) the binomial coefficient is the exact factorial quotient in
 // 64-bit integers; 21! no longer fits.
 constexpr int kMaxExactDegree = 20;
+constexpr double kZeroInFloatLog = -104.0;
 
 // Whole rotator units; a later waypoint's value is unwrapped against the running total so the
 // curve turns the shorter way.
@@ -42,10 +43,12 @@ void NBezierInterpStrategy::Prepare() {
     const int n = static_cast<int>(Size()) - 1;
     degree = n;
     controls.resize(Size());
+    weights.resize(Size());
     int pitch = 0, yaw = 0, roll = 0; // running whole-unit rotation, unwrapped along the path
     for (int i = 0; i <= n; ++i) {
         const CameraSnapshot& w = At(static_cast<std::size_t>(i));
         ControlPoint& c = controls[static_cast<std::size_t>(i)];
+        c.location = w.location;
         c.weightedFov = w.weight * w.FOV;
         if (i == 0) {
             pitch = TruncateToInt(w.rotation.pitch);
@@ -56,9 +59,9 @@ void NBezierInterpStrategy::Prepare() {
             yaw = UnwrapWhole(yaw, w.rotation.yaw);
             roll = UnwrapWhole(roll, w.rotation.roll);
         }
-        c.pitch = pitch;
-        c.yaw = yaw;
-        c.roll = roll;
+        c.pitch = static_cast<float>(pitch);
+        c.yaw = static_cast<float>(yaw);
+        c.roll = static_cast<float>(roll);
         if (n > kMaxExactDegree) {
             c.logCoefficient =
                 std::lgamma(n + 1.0) - std::lgamma(i + 1.0) - std::lgamma(n - i + 1.0);
@@ -95,6 +98,10 @@ float NBezierInterpStrategy::Bernstein(int i, float t, double logAbsOneMinusT,
         logTerm += powers[k] * logs[k];
         negative = negative != (bases[k] < 0.0 && powers[k] % 2 == 1);
     }
+    // Below e^-104 the term is under half the least float above 0 (2^-150 = e^-103.97), and
+    // rounds to a zero of its sign however exp rounds it.
+    if (logTerm < kZeroInFloatLog)
+        return negative ? -0.0f : 0.0f;
     const double term = std::exp(logTerm);
     return static_cast<float>(negative ? -term : term);
 }
@@ -115,19 +122,22 @@ CameraPose NBezierInterpStrategy::Evaluate(float time, int /*frame*/) {
         logAbsT = std::log(std::fabs(static_cast<double>(t)));
     }
 
-    CameraPose pose;
-    for (int i = 0; i <= n; ++i) {
-        const CameraSnapshot& w = At(static_cast<std::size_t>(i));
-        const ControlPoint& c = controls[static_cast<std::size_t>(i)];
-        const float b = Bernstein(i, t, logAbsOneMinusT, logAbsT);
-        pose.x += b * w.location.X;
-        pose.y += b * w.location.Y;
-        pose.z += b * w.location.Z;
-        pose.FOV += c.weightedFov * b;
-        pose.pitch += std::trunc(static_cast<float>(c.pitch) * b);
-        pose.yaw += std::trunc(static_cast<float>(c.yaw) * b);
-        pose.roll += std::trunc(static_cast<float>(c.roll) * b);
+    for (int i = 0; i <= n; ++i)
+        weights[static_cast<std::size_t>(i)] = Bernstein(i, t, logAbsOneMinusT, logAbsT);
+    // Seven running sums in their own variables: kept in registers, not in a pose in memory.
+    float x = 0.0f, y = 0.0f, z = 0.0f, fov = 0.0f, pitch = 0.0f, yaw = 0.0f, roll = 0.0f;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const ControlPoint& c = controls[i];
+        const float b = weights[i];
+        x += b * c.location.X;
+        y += b * c.location.Y;
+        z += b * c.location.Z;
+        fov += c.weightedFov * b;
+        pitch += std::trunc(c.pitch * b);
+        yaw += std::trunc(c.yaw * b);
+        roll += std::trunc(c.roll * b);
     }
+    const CameraPose pose{x, y, z, pitch, yaw, roll, fov};
     return FiniteOrZero(pose);
 }
 

@@ -27,10 +27,12 @@ public:
 private:
     // What every evaluation reads of control point i, worked out once.
     struct ControlPoint {
-        float weightedFov = 0.0f;         // weight * FOV
-        int pitch = 0, yaw = 0, roll = 0; // whole rotator units, unwrapped along the path
-        float coefficient = 0.0f;         // C(n, i), up to degree 20
-        double logCoefficient = 0.0;      // log C(n, i), above degree 20
+        Vector location;
+        float weightedFov = 0.0f; // weight * FOV
+        float pitch = 0.0f, yaw = 0.0f,
+              roll = 0.0f;           // whole rotator units, unwrapped along the path
+        float coefficient = 0.0f;    // C(n, i), up to degree 20
+        double logCoefficient = 0.0; // log C(n, i), above degree 20
     };
     // Made by the first evaluation: a strategy built as a fallback may never be asked.
     void Prepare();
@@ -40,4 +42,7 @@ private:
     bool prepared = false;
     int degree = 0; // n: one less than the number of control points
     std::vector<ControlPoint> controls;
+    // Each evaluation's Bernstein weights, all worked out before they are summed (the
+    // exponentials of high degrees then run back to back).
+    std::vector<float> weights;
 };

@@ -99,16 +99,14 @@ double SplineInterpStrategy::Epsilon(int accuracy) {
     return static_cast<double>(static_cast<float>(1.0 / accuracy));
 }
 
-int SplineInterpStrategy::ReadAccuracy() {
+int SplineInterpStrategy::ReadAccuracy() const {
+    if (accuracyMirror)
+        return *accuracyMirror;
     if (!cvarManager)
         return kDefaultAccuracy;
-    // The variable is looked up until it exists, then kept: the console keeps its variables as
-    // long as the plugin is loaded, and a lookup per evaluation would cost more than the rest.
-    if (accuracyVariable.IsNull() || accuracyOwner != cvarManager.get()) {
-        accuracyVariable = cvarManager->getCvar("dolly_spline_acc");
-        accuracyOwner = cvarManager.get();
-    }
-    return accuracyVariable.IsNull() ? kDefaultAccuracy : accuracyVariable.getIntValue();
+    static const std::string name = "dolly_spline_acc"; // made once: no allocation per call
+    const CVarWrapper accuracy = cvarManager->getCvar(name);
+    return accuracy.IsNull() ? kDefaultAccuracy : accuracy.getIntValue();
 }
 
 void SplineInterpStrategy::Report(const Status& status) {

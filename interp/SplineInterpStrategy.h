@@ -42,6 +42,8 @@ public:
 
     // Set by the factory after construction; may stay null (default accuracy, nothing logged).
     std::shared_ptr<CVarManagerWrapper> cvarManager;
+    // When set, the accuracy variable's value as kept by its owner, read instead of it.
+    std::shared_ptr<const int> accuracyMirror;
 
 private:
     // Allocation-free readers of the three splines, made with them.
@@ -53,7 +55,7 @@ private:
         bool sharedTime; // one bisection serves all three
     };
 
-    int ReadAccuracy();
+    int ReadAccuracy() const;
     // Builds the three splines from the waypoints once: the waypoints never change, so every
     // later evaluation would build the same splines again.
     bool BuildSplines();
@@ -69,7 +71,5 @@ private:
     std::unique_ptr<Readers> readers;        // made when the splines are built
     std::shared_ptr<NBezierInterpStrategy> fallback;
     std::string lastReportedError;
-    CVarWrapper accuracyVariable;                      // "dolly_spline_acc", once found
-    const CVarManagerWrapper* accuracyOwner = nullptr; // the console it was found in
     enum class SplineState { NotBuilt, Built, Failed } splineState = SplineState::NotBuilt;
 };

@@ -27,6 +27,7 @@ void DollyCamPlugin::onLoad() {
                                   true, 0.0f, true, 1.0f, true);
         auto applier = std::make_shared<RealGameApplier>(gameWrapper);
         dollyCam = std::make_shared<DollyCam>(gameWrapper, cvarManager, applier);
+        dollyCam->splineAccuracy = std::make_shared<int>(0); // set with its variable
         renderPathFlag = std::make_shared<bool>(true);
         pathDirectory = std::make_shared<std::string>("");
         commandContext = MakeCommandContext();

@@ -68,6 +68,7 @@ public:
     void onSoftFollowChanged(std::string oldValue, CVarWrapper cvar);
     void onFrameShiftChanged(std::string oldValue, CVarWrapper cvar);
     void onSpeedNormChanged(std::string oldValue, CVarWrapper cvar);
+    void onSplineAccuracyChanged(std::string oldValue, CVarWrapper cvar);
 
     // --- Settings window ---------------------------------------------------------------------
     void DrawWindow() override;

@@ -56,7 +56,9 @@ void DollyCamPlugin::RegisterVariables() {
         .addOnValueChanged(handler(&DollyCamPlugin::onRenderFrameChanged));
     add("dolly_chaikin_degree", "0", "Chaikin subdivision amount", Between(0, 20))
         .addOnValueChanged(handler(&DollyCamPlugin::onChaikinDegreeChanged));
-    add("dolly_spline_acc", "7500", "Spline interp accuracy", {true, 100.0f, false, 0.0f});
+    add("dolly_spline_acc", "7500", "Spline interp accuracy", {true, 100.0f, false, 0.0f})
+        .addOnValueChanged(handler(&DollyCamPlugin::onSplineAccuracyChanged));
+    *dollyCam->splineAccuracy = cvarManager->getCvar("dolly_spline_acc").getIntValue();
     add("dolly_lock_target", "0", "Smart target lock (0=None, 1=Ball, 2=Car)", Between(0, 2))
         .addOnValueChanged(handler(&DollyCamPlugin::onLockTargetChanged));
     add("dolly_lock_car_index", "0", "Car index for target lock", Between(0, 7));

@@ -72,6 +72,11 @@ void DollyCamPlugin::onFrameShiftChanged(std::string, CVarWrapper cvar) {
     dollyCam->frameShift = shift;
 }
 
+void DollyCamPlugin::onSplineAccuracyChanged(std::string, CVarWrapper cvar) {
+    // Read by the B-spline strategies at every evaluation, built or yet to be built.
+    *dollyCam->splineAccuracy = cvar.getIntValue();
+}
+
 void DollyCamPlugin::onSpeedNormChanged(std::string, CVarWrapper cvar) {
     dollyCam->speedNormalisation = cvar.getBoolValue();
     if (dollyCam->speedNormalisation)

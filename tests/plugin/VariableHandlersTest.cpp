@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/InterpStrategyFactory.h"
 #include "interp/InterpStrategy.h"
 #include "tests/plugin/PluginFixture.h"
 
@@ -98,6 +99,25 @@ TEST_F(PluginTest, SpeedNormalisationSwitchedOnLaterRetimesThePlayingPath) {
         host.Tick();
         EXPECT_NEAR(host.Camera().location.X, x, 0.5f) << typed;
     }
+}
+
+// The plugin keeps the accuracy for its B-spline strategies: a change reaches a strategy already
+// built, which then agrees with one reading the variable itself.
+TEST_F(PluginTest, SplineAccuracyReachesTheBuiltStrategy) {
+    EnterFlycamReplay();
+    host.Run("dolly_interpmode 5");
+    for (int i = 0; i < 6; ++i)
+        TakeAt(30 * i, {100.0f * i * i, 50.0f * i, 0});
+    const auto strategy = Cam().locationStrategy;
+    const auto reading =
+        MakeInterpStrategy(5, Cam().snapshots, 0, host.GetSession().CVarManagerHandle());
+    const float time = 2.37f;
+    const float fine = strategy->Evaluate(time, 71).x;
+    EXPECT_EQ(fine, reading->Evaluate(time, 71).x);
+    host.Run("dolly_spline_acc 100");
+    const float coarse = strategy->Evaluate(time, 71).x;
+    EXPECT_NE(coarse, fine);
+    EXPECT_EQ(coarse, reading->Evaluate(time, 71).x);
 }
 
 // What the path switched off draws is pinned in RenderTest.
