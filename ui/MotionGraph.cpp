@@ -10,6 +10,7 @@
 
 #include "ui/GraphHandle.h"
 #include "ui/Panels.h"
+#include "ui/WholePathActions.h"
 
 namespace {
 
@@ -51,14 +52,6 @@ struct GraphArea {
         return ImVec2(left + p.u * width, top + (1.0f - p.v) * kPlotHeight);
     }
 };
-
-std::vector<CameraSnapshot> WaypointsInFrameOrder(const SnapshotMap& path) {
-    std::vector<CameraSnapshot> waypoints;
-    waypoints.reserve(path.size());
-    for (const auto& [frame, waypoint] : path)
-        waypoints.push_back(waypoint);
-    return waypoints;
-}
 
 void DrawBackground(ImDrawList& draw, ImVec2 origin, float width) {
     const ImVec2 far(origin.x + width, origin.y + kPanelHeight);
