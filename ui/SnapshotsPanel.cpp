@@ -5,9 +5,8 @@
 
 #include <algorithm>
 
-#include "ui/FiniteEdit.h"
+#include "ui/PanelLook.h"
 #include "ui/Panels.h"
-#include "ui/SnapshotsColours.h"
 #include "ui/SnapshotsRegions.h"
 #include "ui/WholePathActions.h"
 
@@ -48,7 +47,7 @@ void StartOrbit(WindowContext& ctx) {
 // turns it back into the button that starts (or restarts) the orbit.
 void DrawOrbitButton(WindowContext& ctx) {
     if (ctx.orbitView.orbiting && SelectedWaypoint(ctx) == nullptr) {
-        if (ColouredButton("Orbiting Path...", {kActiveButton, kActiveButtonHovered}))
+        if (ColouredButton("Orbiting Path...", kActiveButton))
             ctx.orbitView.orbiting = false;
         return;
     }
@@ -90,7 +89,7 @@ void SameLineIfFits(float nextWidth) {
 }
 
 void DrawDivider() {
-    ColouredButton("##divider", {kDivider, kDividerHovered}, ImVec2(kDividerWidth, kRegionHeight));
+    ColouredButton("##divider", kDivider, ImVec2(kDividerWidth, kRegionHeight));
 }
 
 } // namespace
@@ -101,7 +100,6 @@ CameraSnapshot* SelectedWaypoint(WindowContext& ctx) {
 }
 
 void DrawSnapshotsPanel(WindowContext& ctx) {
-    BeginEditRefusals();
     DrawButtonRow(ctx);
     const float tableWidth =
         std::min(ImGui::GetContentRegionAvail().x - kTableMargin, kTableMaxWidth);

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "ui/FrameMoves.h"
-#include "ui/SnapshotsColours.h"
+#include "ui/PanelLook.h"
 #include "ui/SnapshotsRegions.h"
 
 namespace {
