@@ -43,11 +43,12 @@ bool IsFinite(const CameraSnapshot& w) {
            std::isfinite(r.roll);
 }
 
-// Three drags on one line under a heading, on fields[k] of `w`; true when one changed `w`. A
-// change that leaves `w` not finite (a typed angle may be finite in degrees only) is refused:
-// its field keeps its value.
+// Three drags on one line under a heading, on fields[k], which point into `w`; true when one
+// changed. A change that leaves `w` not finite (a typed angle may be finite in degrees only) is
+// refused: its field keeps its value.
 bool DragFields(WindowContext& ctx, const char* heading, const char* const labels[3],
-                float* const fields[3], bool (*drag)(const char*, float&), CameraSnapshot& w) {
+                float* const fields[3], bool (*drag)(const char*, float&),
+                const CameraSnapshot& w) {
     ImGui::TextDisabled("%s", heading);
     ImGui::PushItemWidth(kEditorWidth);
     bool changed = false;
