@@ -1,3 +1,5 @@
+// The guard that refuses typed values that are not finite, once per edit of a widget.
+
 #include "ui/FiniteEdit.h"
 
 #include <imgui_internal.h>

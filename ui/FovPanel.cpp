@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr float kSliderWidth = 165.0f;
+constexpr float kSliderWidth = 165.0f; // pixels
 constexpr float kMinFov = 1.0f;
 constexpr float kMaxFov = 200.0f;
 

@@ -1,3 +1,5 @@
+// The path tools' live offset, scale and rotation, re-derived from the baseline.
+
 #include "ui/LiveTransforms.h"
 
 #include <algorithm>

@@ -31,11 +31,13 @@ void WriteControls(PathToolsState& tools, const LiveControls& controls) {
 DragRow DrawOffset(PathToolsState& tools) {
     static const char* const labels[] = {"X##off", "Y##off", "Z##off"};
     ImGui::TextColored(kHeadingRed, "Offset");
+    // World units, 10 per pixel dragged.
     return DragFiniteVector(labels, tools.transformOffset, 10.0f, 0.0f, 0.0f, "%.3f");
 }
 
 DragRow DrawScale(PathToolsState& tools) {
     ImGui::TextColored(kHeadingRed, "Scale");
+    // A factor, 0.01 per pixel dragged, from 0.01 to 20.
     DragRow row;
     ImGui::PushItemWidth(140.0f);
     row.Add(DragFiniteFloat("Scale##sc", &tools.transformScale, 0.01f, 0.01f, 20.0f, "%.3f"));
@@ -46,6 +48,7 @@ DragRow DrawScale(PathToolsState& tools) {
 DragRow DrawRotation(PathToolsState& tools) {
     static const char* const labels[] = {"X##rp", "Y##rp", "Z##rp"};
     ImGui::TextColored(kHeadingRed, "Rotate (degrees)");
+    // Half a degree per pixel dragged.
     return DragFiniteVector(labels, tools.transformRotation, 0.5f, -360.0f, 360.0f, "%.1f");
 }
 

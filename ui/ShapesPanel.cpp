@@ -72,6 +72,7 @@ void DrawPosition(ReferenceShape& shape, CVarManagerWrapper& console) {
     static const char* const labels[] = {"X##px", "Y##py", "Z##pz"};
     ImGui::TextDisabled("  Position:");
     ImGui::SameLine();
+    // 10 world units per pixel dragged.
     ReportRefusal(DragFiniteVector(labels, shape.position, 10.0f, 0.0f, 0.0f, "%.3f"), console);
 }
 

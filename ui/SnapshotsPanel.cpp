@@ -12,6 +12,7 @@
 
 namespace {
 
+// Region metrics, pixels.
 constexpr float kRegionHeight = 250.0f;
 constexpr float kTableMaxWidth = 520.0f;
 constexpr float kTableMargin = 8.0f;

@@ -1,3 +1,5 @@
+// Drawing the timeline strip and following a dot's drag, in canvas pixels.
+
 #include "ui/Timeline.h"
 
 #include <imgui.h>

@@ -17,7 +17,7 @@ namespace {
 const ImVec4 kFloorLocked(0.4f, 0.9f, 0.4f, 1.0f);
 const ImVec4 kFreeOfFloor(0.9f, 0.7f, 0.3f, 1.0f);
 
-constexpr float kEditorWidth = 110.0f;
+constexpr float kEditorWidth = 110.0f;     // pixels
 constexpr float kPositionSpeed = 5.0f;     // world units per pixel dragged
 constexpr float kPositionLimit = 30000.0f; // world units, either side of the origin
 constexpr float kRotationSpeed = 0.5f;     // degrees per pixel dragged

@@ -1,3 +1,5 @@
+// The path as a list, automatic handles for every waypoint, and the orbit view's framing.
+
 #include "ui/WholePathActions.h"
 
 #include <algorithm>
