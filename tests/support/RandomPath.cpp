@@ -86,7 +86,7 @@ SnapshotMap RandomPath(std::uint32_t seed, const RandomPathShape& shape) {
     if (shape.waypoints < 1)
         return path;
     const std::vector<int> frames = Frames(draw, shape);
-    const Wave x(draw, 3000.0), y(draw, 4000.0), z(draw, 600.0);
+    const Wave x(draw, 3000.0), y(draw, 4000.0), z(draw, 450.0);
     const Wave pitch(draw, 3000.0), yawSway(draw, 6000.0), roll(draw, 800.0), fov(draw, 12.0);
     const double turnRate = draw.Real(1500.0, 6000.0) * (draw.OneIn(2) ? 1 : -1); // units/s
     const double startYaw = draw.Real(-32768.0, 32768.0);
