@@ -30,8 +30,8 @@ public:
     int locationMode = 5; // dolly_interpmode_location
     int rotationMode = 5; // dolly_interpmode_rotation
     int chaikinDegree = 0;
-    int splineAccuracy = SplineInterpStrategy::kDefaultAccuracy;
-    float replayFps = 30.0f; // the replay's reported rate; below 1 counts as 30
+    AccuracySource splineAccuracy; // read at every B-spline evaluation; empty: the default
+    float replayFps = 30.0f;       // the replay's reported rate; below 1 counts as 30
     bool speedNormalisation = false;
     int frameShift = 0; // replay frames; a positive shift evaluates an earlier frame
 

@@ -10,6 +10,7 @@
 //   7     CubicHermiteInterpStrategy
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -123,12 +124,16 @@ private:
     std::vector<std::pair<int, float>> keys; // (frame, timestamp) it was built from
 };
 
-// The plugin reads the accuracy from a console variable at every evaluation; here it is given.
+// Where the B-spline strategy reads its accuracy, at every evaluation (the plugin reads the
+// console variable dolly_spline_acc there; tests/oracle/ConsoleAccuracy.h does the same).
+// Empty: the default accuracy.
+using AccuracySource = std::function<int()>;
+
 class SplineInterpStrategy final : public InterpStrategy {
 public:
     static constexpr int kDefaultAccuracy = 7500;
 
-    SplineInterpStrategy(const SnapshotMap& path, int chaikinDegree, int accuracy);
+    SplineInterpStrategy(const SnapshotMap& path, int chaikinDegree, AccuracySource accuracy);
     CameraPose Evaluate(float time, int frame) override;
     std::string GetName() override { return "Spline interpolation"; }
 
@@ -140,7 +145,7 @@ private:
     bool Locate(const Spline::BSpline& spline, double time, double epsilon,
                 std::vector<double>& point);
 
-    int accuracy;
+    AccuracySource accuracy;
     Spline::BSpline locationSpline; // (timestamp, x, y, z)
     Spline::BSpline rotationSpline; // (timestamp, pitch, yaw, roll), unwrapped
     Spline::BSpline fovSpline;      // (timestamp, FOV)
@@ -150,6 +155,7 @@ private:
 
 // The factory: unknown modes are linear.
 std::unique_ptr<InterpStrategy> MakeInterpStrategy(int mode, const SnapshotMap& path,
-                                                   int chaikinDegree, int splineAccuracy);
+                                                   int chaikinDegree,
+                                                   const AccuracySource& splineAccuracy);
 
 } // namespace Oracle

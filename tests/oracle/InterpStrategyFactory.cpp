@@ -3,7 +3,8 @@
 namespace Oracle {
 
 std::unique_ptr<InterpStrategy> MakeInterpStrategy(int mode, const SnapshotMap& path,
-                                                   int chaikinDegree, int splineAccuracy) {
+                                                   int chaikinDegree,
+                                                   const AccuracySource& splineAccuracy) {
     switch (mode) {
     case 1:
         return std::make_unique<NBezierInterpStrategy>(path, chaikinDegree);

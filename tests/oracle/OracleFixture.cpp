@@ -5,6 +5,7 @@
 #include <random>
 
 #include "tests/oracle/BitEqual.h"
+#include "tests/oracle/ConsoleAccuracy.h"
 #include "tests/oracle/PluginAdapter.h"
 
 namespace Quorvel::Testing {
@@ -75,6 +76,7 @@ void OracleTest::SetUp() {
     EnterFlycamReplay(kReplayFps);
     host.Pause(); // the replay frame stays where a test puts it
     oracle.replayFps = kReplayFps;
+    oracle.splineAccuracy = Oracle::ConsoleAccuracy(Cam().cvarManager);
     recorder = std::make_shared<RecordingApplier>();
     Cam().gameApplier = recorder;
 }
@@ -97,8 +99,7 @@ void OracleTest::UseSpeedNormalisation(bool on) {
 }
 
 void OracleTest::UseSplineAccuracy(int accuracy) {
-    host.Run("dolly_spline_acc " + std::to_string(accuracy));
-    oracle.splineAccuracy = accuracy;
+    host.Run("dolly_spline_acc " + std::to_string(accuracy)); // the oracle reads it too
 }
 
 void OracleTest::UseFrameShift(int frames) {

@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "tests/oracle/Angles.h"
 #include "tests/oracle/InterpStrategies.h"
 #include "tests/oracle/PoseValues.h"
@@ -45,8 +47,9 @@ SplinePoints CollectPoints(const SnapshotMap& waypoints) {
 
 } // namespace
 
-SplineInterpStrategy::SplineInterpStrategy(const SnapshotMap& path, int chaikinDegree, int accuracy)
-    : InterpStrategy(path, chaikinDegree), accuracy(accuracy),
+SplineInterpStrategy::SplineInterpStrategy(const SnapshotMap& path, int chaikinDegree,
+                                           AccuracySource accuracy)
+    : InterpStrategy(path, chaikinDegree), accuracy(std::move(accuracy)),
       fallback(std::make_unique<NBezierInterpStrategy>(path, chaikinDegree)) {}
 
 double SplineInterpStrategy::Epsilon(int accuracy) {
@@ -95,7 +98,7 @@ CameraPose SplineInterpStrategy::Evaluate(float time, int frame) {
     if (!BuildSplines())
         return CameraPose{};
 
-    const double epsilon = Epsilon(accuracy);
+    const double epsilon = Epsilon(accuracy ? accuracy() : kDefaultAccuracy);
     std::vector<double> location, rotation, fov;
     if (!Locate(locationSpline, time, epsilon, location) ||
         !Locate(rotationSpline, time, epsilon, rotation) || !Locate(fovSpline, time, epsilon, fov))
