@@ -35,7 +35,8 @@ public:
     DollyCam& Cam() { return *Plugin().dollyCam; }
     Corvane::Host::World& World() { return host.GetWorld(); }
     CanvasWrapper Canvas() { return CanvasWrapper(host.GetWorld().CanvasAddress()); }
-    // False (and why, in Errors) when the plugin failed to load or faulted since.
+    // False (and why, in Errors) when the plugin failed to load or has thrown or written a
+    // non-finite camera value since.
     bool Healthy() const { return loaded && !host.Faulted(); }
     std::string Errors() const { return host.Errors(); }
 

@@ -37,8 +37,8 @@ void RebuildOptimised(benchmark::State& state, const RebuildCase& c) {
         cam.UpdateLocationStrategy();
         cam.UpdateRotationStrategy();
     }
-    if (!bench.Healthy() || !cam.pathCache || cam.pathCache->empty())
-        state.SkipWithError(("no path cache: " + bench.Errors()).c_str());
+    if (!bench.Healthy() || !cam.locationStrategy || !cam.pathCache)
+        state.SkipWithError(("nothing was rebuilt: " + bench.Errors()).c_str());
 }
 
 void RebuildStraightforward(benchmark::State& state, const RebuildCase& c) {
@@ -53,8 +53,8 @@ void RebuildStraightforward(benchmark::State& state, const RebuildCase& c) {
         oracle.UpdateLocationStrategy();
         oracle.UpdateRotationStrategy();
     }
-    if (oracle.pathCache.empty())
-        state.SkipWithError("no path cache");
+    if (!oracle.locationStrategy || !oracle.rotationStrategy)
+        state.SkipWithError("nothing was rebuilt");
 }
 
 std::string Name(const RebuildCase& c, const char* implementation) {
@@ -71,6 +71,10 @@ void Add(const RebuildCase& c) {
         ->Unit(benchmark::kMillisecond);
 }
 
+// Chaikin subdivision keeps every waypoint and adds two points per segment and pass, so degree
+// 3 makes 100 waypoints about 2700 points: more than the B-spline takes (2500). Those cases time a
+// rebuild whose B-spline strategies have no value and whose path cache stays empty, as a user
+// with such settings gets.
 bool Register() {
     for (const auto& [waypoints, frames] : {std::pair{20, 1800}, std::pair{100, 9000}})
         for (const auto& [location, rotation] : {std::pair{7, 5}, std::pair{5, 5}})
