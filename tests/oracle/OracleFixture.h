@@ -15,6 +15,15 @@
 
 namespace Quorvel::Testing {
 
+// The sanitizer build (unoptimised, instrumented) runs these comparisons some fifty times
+// slower: there the tests use fewer random paths and compare edge cases with constant speed
+// only, which still runs every strategy, the arc-length table and playback.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool kSanitized = true;
+#else
+inline constexpr bool kSanitized = false;
+#endif
+
 // Keeps the pose playback writes, unrounded (the plugin's own applier makes whole rotator
 // units, which would hide differences in the last bits).
 class RecordingApplier final : public IGameApplier {

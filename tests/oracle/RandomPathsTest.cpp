@@ -10,7 +10,7 @@
 namespace Quorvel::Testing {
 namespace {
 
-constexpr int kPaths = 200;
+constexpr int kPaths = kSanitized ? 40 : 200;
 // One path in this many is longer than the 21 waypoints the N-Bezier curve computes exactly.
 constexpr int kLongPathEvery = 20;
 // Playback is compared on one path in this many (it runs every frame of the path). Odd, so
