@@ -1,80 +1,62 @@
-// One Evaluate per strategy on a 20-waypoint path, and the B-spline strategy on 100 waypoints,
-// whose every evaluation rebuilds three splines.
+// One Evaluate per strategy, built by the factory as DollyCam builds it, on the 20-waypoint
+// path, and the B-spline on 100 waypoints. Queries sweep the path one frame per call.
 
 #include <benchmark/benchmark.h>
 
-#include <functional>
 #include <memory>
+#include <string>
 
-#include "interp/CatmullRomInterpStrategy.h"
-#include "interp/CosineInterpStrategy.h"
-#include "interp/CubicHermiteInterpStrategy.h"
-#include "interp/KochanekBartelsInterpStrategy.h"
-#include "interp/LinearInterpStrategy.h"
-#include "interp/NBezierInterpStrategy.h"
-#include "interp/SplineInterpStrategy.h"
+#include "bench/BenchHost.h"
+#include "bench/BenchNames.h"
+#include "core/InterpStrategyFactory.h"
+#include "interp/InterpStrategy.h"
+#include "tests/oracle/InterpStrategies.h"
 
+namespace Quorvel::Bench {
 namespace {
 
-// n waypoints 30 frames (1 s) apart on a winding line.
-std::shared_ptr<SnapshotMap> Path(int n) {
-    auto path = std::make_shared<SnapshotMap>();
-    for (int i = 0; i < n; ++i) {
-        const auto f = static_cast<float>(i);
-        CameraSnapshot w;
-        w.frame = 30 * i;
-        w.timestamp = f;
-        w.location = {100.0f * f, 50.0f * static_cast<float>(i % 3), 300.0f};
-        w.rotation = {-500.0f, 1000.0f * f, 0.0f};
-        w.FOV = 80.0f + static_cast<float>(i % 4);
-        (*path)[w.frame] = w;
-    }
-    return path;
-}
+constexpr float kFps = 30.0f;
 
-using Make = std::function<std::shared_ptr<InterpStrategy>(std::shared_ptr<SnapshotMap>)>;
-
-// Queries sweep the middle of the path, one frame per call.
-void EvaluateOnce(benchmark::State& state, const Make& make, int waypoints) {
-    auto strategy = make(Path(waypoints));
-    const int frames = 30 * (waypoints - 1);
-    int frame = 0;
+template <typename Strategy>
+void Sweep(benchmark::State& state, Strategy& strategy, const SnapshotMap& path) {
+    const int first = path.begin()->first;
+    const int last = path.rbegin()->first;
+    int frame = first;
     for (auto _ : state) {
-        const CameraPose pose = strategy->Evaluate(static_cast<float>(frame) / 30.0f, frame);
+        const CameraPose pose = strategy.Evaluate(static_cast<float>(frame) / kFps, frame);
         benchmark::DoNotOptimize(pose);
-        frame = (frame + 7) % frames;
+        frame = frame + 1 >= last ? first : frame + 1;
     }
 }
 
-const Make kLinear = [](auto p) {
-    return std::make_shared<LinearInterpStrategy>(p, 0);
-};
-const Make kBezier = [](auto p) {
-    return std::make_shared<NBezierInterpStrategy>(p, 0);
-};
-const Make kCosine = [](auto p) {
-    return std::make_shared<CosineInterpStrategy>(p);
-};
-const Make kCatmullRom = [](auto p) {
-    return std::make_shared<CatmullRomInterpStrategy>(p, 0);
-};
-const Make kSpline = [](auto p) {
-    return std::make_shared<SplineInterpStrategy>(p, 0);
-};
-const Make kKochanekBartels = [](auto p) {
-    return std::make_shared<KochanekBartelsInterpStrategy>(p, 0);
-};
-const Make kCubicHermite = [](auto p) {
-    return std::make_shared<CubicHermiteInterpStrategy>(p);
-};
+void EvaluateOptimised(benchmark::State& state, int mode, int waypoints) {
+    auto path = std::make_shared<SnapshotMap>(BenchPath(waypoints));
+    // No console: the B-spline strategy uses its default accuracy.
+    const std::shared_ptr<InterpStrategy> strategy = MakeInterpStrategy(mode, path, 0, nullptr);
+    Sweep(state, *strategy, *path);
+}
+
+void EvaluateStraightforward(benchmark::State& state, int mode, int waypoints) {
+    const SnapshotMap path = BenchPath(waypoints);
+    const auto strategy = Oracle::MakeInterpStrategy(mode, path, 0, {}); // default accuracy
+    Sweep(state, *strategy, path);
+}
+
+bool Register() {
+    const std::pair<int, int> cases[] = {{0, 20}, {1, 20}, {2, 20}, {4, 20},
+                                         {5, 20}, {6, 20}, {7, 20}, {5, 100}};
+    for (const auto& [mode, waypoints] : cases) {
+        const std::string name = "Strategy/evaluate/mode_" + std::to_string(mode) + "/wp_" +
+                                 std::to_string(waypoints) + "/";
+        benchmark::RegisterBenchmark((name + kOptimised).c_str(), EvaluateOptimised, mode,
+                                     waypoints);
+        benchmark::RegisterBenchmark((name + kStraightforward).c_str(), EvaluateStraightforward,
+                                     mode, waypoints);
+    }
+    return true;
+}
+
+const bool registered = Register();
 
 } // namespace
-
-BENCHMARK_CAPTURE(EvaluateOnce, Linear20, kLinear, 20);
-BENCHMARK_CAPTURE(EvaluateOnce, NBezier20, kBezier, 20);
-BENCHMARK_CAPTURE(EvaluateOnce, Cosine20, kCosine, 20);
-BENCHMARK_CAPTURE(EvaluateOnce, CatmullRom20, kCatmullRom, 20);
-BENCHMARK_CAPTURE(EvaluateOnce, Spline20, kSpline, 20);
-BENCHMARK_CAPTURE(EvaluateOnce, KochanekBartels20, kKochanekBartels, 20);
-BENCHMARK_CAPTURE(EvaluateOnce, CubicHermite20, kCubicHermite, 20);
-BENCHMARK_CAPTURE(EvaluateOnce, Spline100, kSpline, 100);
+} // namespace Quorvel::Bench

@@ -51,7 +51,8 @@ bool WidgetInput::Drag(const std::string& label, float dx, float dy) {
     const std::optional<WidgetRect> rect = world.Gui().Widgets().Find(label);
     if (!rect)
         return false;
-    const float x = rect->CentreX(), y = rect->CentreY();
+    const float x = rect->CentreX();
+    const float y = rect->CentreY();
     RestPointerAt(x, y);
     PressLeftFor1Frame();
     for (int step = 1; step <= kDragSteps; ++step) {

@@ -59,7 +59,7 @@ bool __wrap__ZN5ImGui8CheckboxEPKcPb(const char* label, bool* value) {
     return item.Report(__real__ZN5ImGui8CheckboxEPKcPb(label, value));
 }
 
-// --- Inputs, drags and sliders -------------------------------------------------------------------
+// --- Inputs, drags and sliders -----------------------------------------------------------------
 
 bool __real__ZN5ImGui9InputTextEPKcPcmiPFiP26ImGuiInputTextCallbackDataEPv(
     const char* label, char* text, std::size_t capacity, ImGuiInputTextFlags flags,
@@ -110,8 +110,7 @@ bool __wrap__ZN5ImGui10ColorEdit4EPKcPfi(const char* label, float* colour,
     return item.Report(__real__ZN5ImGui10ColorEdit4EPKcPfi(label, colour, flags));
 }
 
-// --- Combos, sections and windows
-// ------------------------------------------------------------------
+// --- Combos, sections and windows --------------------------------------------------------------
 
 bool __real__ZN5ImGui10BeginComboEPKcS1_i(const char* label, const char* preview,
                                           ImGuiComboFlags flags);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing (Debian 12, as root), then configures and builds one tree.
 # Usage: scripts/setup.sh BUILD_DIR [extra cmake arguments...]
+# With QUORVEL_BUILD_TARGET set, only that target (and what it needs) is built.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,4 +21,4 @@ fi
 build_dir="$1"
 shift
 cmake -S . -B "$build_dir" -G Ninja "$@" >&2
-cmake --build "$build_dir" -j2 >&2
+cmake --build "$build_dir" -j2 ${QUORVEL_BUILD_TARGET:+--target "$QUORVEL_BUILD_TARGET"} >&2

@@ -6,23 +6,24 @@
 #include <cmath>
 
 #include "ui/FiniteEdit.h"
-#include "ui/SnapshotsColours.h"
+#include "ui/PanelLook.h"
 #include "ui/SnapshotsRegions.h"
 
 namespace {
 
-constexpr float kSliderWidth = 165.0f;
+constexpr float kSliderWidth = 165.0f; // pixels
 constexpr float kMinFov = 1.0f;
 constexpr float kMaxFov = 200.0f;
 
 // True when the slider changed `fov` to a finite value; a non-finite one is refused and `fov`
-// keeps its value.
+// keeps its value. Typed values are not held within the slider's range.
 bool FovSlider(WindowContext& ctx, const char* label, float& fov) {
+    const WidgetEdit guard(label);
     float edited = fov;
     ImGui::PushItemWidth(kSliderWidth);
     const bool changed = ImGui::SliderFloat(label, &edited, kMinFov, kMaxFov);
     ImGui::PopItemWidth();
-    if (!changed || !AcceptEdit(ctx.cvarManager, std::isfinite(edited)))
+    if (!AcceptEdit(guard.Check(changed, std::isfinite(edited)), ctx.cvarManager))
         return false;
     fov = edited;
     return true;

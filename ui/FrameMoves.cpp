@@ -1,3 +1,5 @@
+// Moving one waypoint or the whole path by replay frames, keeping the path's pace.
+
 #include "ui/FrameMoves.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// Where the motion graph puts each waypoint and its handles, in normalised graph units.
+
 #include "ui/GraphHandle.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The path tools' live offset, scale and rotation, re-derived from the baseline.
+
 #include "ui/LiveTransforms.h"
 
 #include <algorithm>
@@ -5,6 +7,7 @@
 
 #include "core/DollyCam.h"
 #include "tools/PathTransforms.h"
+#include "ui/WholePathActions.h"
 
 namespace {
 
@@ -28,14 +31,6 @@ Vector BoxCentre(const std::vector<CameraSnapshot>& waypoints) {
 
 void Translate(SnapshotMap& path, const Vector& by) {
     OffsetSnapshots(path, by.X, by.Y, by.Z);
-}
-
-std::vector<CameraSnapshot> InFrameOrder(const SnapshotMap& path) {
-    std::vector<CameraSnapshot> waypoints;
-    waypoints.reserve(path.size());
-    for (const auto& [frame, waypoint] : path)
-        waypoints.push_back(waypoint);
-    return waypoints;
 }
 
 bool SameWaypoints(const SnapshotMap& path, const std::vector<CameraSnapshot>& waypoints) {
@@ -66,7 +61,7 @@ void DropBaseline(PathToolsState& tools) {
 } // namespace
 
 void CaptureTransformBaseline(PathToolsState& tools, const DollyCam& dollyCam) {
-    tools.transformBaseline = InFrameOrder(*dollyCam.snapshots);
+    tools.transformBaseline = WaypointsInFrameOrder(*dollyCam.snapshots);
     tools.appliedPath = tools.transformBaseline;
     tools.hasTransformBaseline = true;
 }
@@ -108,7 +103,7 @@ bool ApplyLiveTransforms(PathToolsState& tools, DollyCam& dollyCam, bool reportR
         return false;
     }
     PutPath(dollyCam, std::move(derived));
-    tools.appliedPath = InFrameOrder(*dollyCam.snapshots);
+    tools.appliedPath = WaypointsInFrameOrder(*dollyCam.snapshots);
     return true;
 }
 

@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "ui/GraphHandle.h"
+#include "ui/PanelLook.h"
 #include "ui/Panels.h"
+#include "ui/WholePathActions.h"
 
 namespace {
 
@@ -34,11 +36,6 @@ const ImU32 kOutLine = IM_COL32(255, 160, 50, 190);
 const ImU32 kOutDot = IM_COL32(255, 160, 50, 255);
 const ImU32 kInLine = IM_COL32(50, 220, 120, 190);
 const ImU32 kInDot = IM_COL32(50, 220, 120, 255);
-// Waypoint dots as on the timeline: the end colour wins over the selected one.
-const ImU32 kEndDot = IM_COL32(180, 80, 255, 255);
-const ImU32 kSelectedDot = IM_COL32(255, 140, 30, 255);
-const ImU32 kOtherDot = IM_COL32(50, 150, 255, 255);
-const ImU32 kDotOutline = IM_COL32(220, 220, 220, 200);
 const ImU32 kDotNumber = IM_COL32(200, 200, 200, 220);
 
 // The plot's place on screen.
@@ -51,14 +48,6 @@ struct GraphArea {
         return ImVec2(left + p.u * width, top + (1.0f - p.v) * kPlotHeight);
     }
 };
-
-std::vector<CameraSnapshot> WaypointsInFrameOrder(const SnapshotMap& path) {
-    std::vector<CameraSnapshot> waypoints;
-    waypoints.reserve(path.size());
-    for (const auto& [frame, waypoint] : path)
-        waypoints.push_back(waypoint);
-    return waypoints;
-}
 
 void DrawBackground(ImDrawList& draw, ImVec2 origin, float width) {
     const ImVec2 far(origin.x + width, origin.y + kPanelHeight);
@@ -107,19 +96,14 @@ void DrawSegment(ImDrawList& draw, const GraphArea& area,
     draw.AddCircleFilled(s2, kHandleDotRadius, kInDot, kHandleDotSegments);
 }
 
-ImU32 DotColour(const std::vector<CameraSnapshot>& waypoints, std::size_t i, bool selected) {
-    if (i == 0 || i + 1 == waypoints.size())
-        return kEndDot;
-    return selected ? kSelectedDot : kOtherDot;
-}
-
 void DrawWaypointDots(ImDrawList& draw, const GraphArea& area,
                       const std::vector<CameraSnapshot>& waypoints, int selectedFrame) {
     for (std::size_t i = 0; i < waypoints.size(); ++i) {
         const bool selected = waypoints[i].frame == selectedFrame;
         const float radius = selected ? 7.0f : 5.0f;
         const ImVec2 centre = area.ToScreen(GraphPoint(waypoints, i));
-        draw.AddCircleFilled(centre, radius, DotColour(waypoints, i, selected));
+        const bool endDot = i == 0 || i + 1 == waypoints.size();
+        draw.AddCircleFilled(centre, radius, WaypointDotColour(endDot, selected));
         draw.AddCircle(centre, radius - 0.5f, kDotOutline, 0, 1.5f);
         char number[16];
         std::snprintf(number, sizeof number, "%d", static_cast<int>(i + 1));
@@ -133,7 +117,7 @@ void DrawWaypointDots(ImDrawList& draw, const GraphArea& area,
 void DrawMotionGraph(WindowContext& ctx) {
     const std::vector<CameraSnapshot> waypoints = WaypointsInFrameOrder(*ctx.dollyCam.snapshots);
     if (waypoints.size() < 2) {
-        ImGui::TextColored(ImVec4(1.0f, 0.65f, 0.1f, 1.0f), "Need at least 2 waypoints.");
+        ImGui::TextColored(kHeadingOrange, "Need at least 2 waypoints.");
         return;
     }
     const ImVec2 origin = ImGui::GetCursorScreenPos();

@@ -4,32 +4,12 @@
 #include <imgui.h>
 
 #include "tools/PathTransforms.h"
-#include "ui/FiniteDrag.h"
+#include "ui/FiniteEdit.h"
 #include "ui/LiveTransforms.h"
+#include "ui/PanelLook.h"
 #include "ui/Panels.h"
 
 namespace {
-
-const ImVec4 kHeading(1.0f, 0.42f, 0.42f, 1.0f);
-const ImVec4 kWarning(1.0f, 0.65f, 0.1f, 1.0f);
-
-// What a group of live controls did this frame.
-struct GroupInput {
-    bool activated = false; // one of its drags was grabbed or Ctrl+clicked
-    bool changed = false;
-    bool refused = false;    // a typed value was not finite
-    ImGuiID changedDrag = 0; // the drag that changed, to report a refused path once per edit
-
-    // Takes in the drag just drawn.
-    void Add(DragEdit edit) {
-        activated |= ImGui::IsItemActivated();
-        refused |= edit == DragEdit::Refused;
-        if (edit == DragEdit::Changed) {
-            changed = true;
-            changedDrag = LastItemId();
-        }
-    }
-};
 
 // The controls' values, to put back when the path refuses them.
 struct LiveControls {
@@ -48,67 +28,55 @@ void WriteControls(PathToolsState& tools, const LiveControls& controls) {
     tools.transformRotation = controls.rotation;
 }
 
-// Three drags on one line, 90 pixels each, on x, y and z; labels[k] names the k-th.
-GroupInput DragVectorOnOneLine(const char* const labels[3], Vector& value, float speed, float min,
-                               float max, const char* format) {
-    GroupInput input;
-    float* components[] = {&value.X, &value.Y, &value.Z};
-    ImGui::PushItemWidth(90.0f);
-    for (int k = 0; k < 3; ++k) {
-        if (k > 0)
-            ImGui::SameLine();
-        input.Add(DragFiniteFloat(labels[k], components[k], speed, min, max, format));
-    }
-    ImGui::PopItemWidth();
-    return input;
-}
-
-GroupInput DrawOffset(PathToolsState& tools) {
+DragRow DrawOffset(PathToolsState& tools) {
     static const char* const labels[] = {"X##off", "Y##off", "Z##off"};
-    ImGui::TextColored(kHeading, "Offset");
-    return DragVectorOnOneLine(labels, tools.transformOffset, 10.0f, 0.0f, 0.0f, "%.3f");
+    ImGui::TextColored(kHeadingRed, "Offset");
+    // World units, 10 per pixel dragged.
+    return DragFiniteVector(labels, tools.transformOffset, 10.0f, 0.0f, 0.0f, "%.3f");
 }
 
-GroupInput DrawScale(PathToolsState& tools) {
-    ImGui::TextColored(kHeading, "Scale");
-    GroupInput input;
+DragRow DrawScale(PathToolsState& tools) {
+    ImGui::TextColored(kHeadingRed, "Scale");
+    // A factor, 0.01 per pixel dragged, from 0.01 to 20.
+    DragRow row;
     ImGui::PushItemWidth(140.0f);
-    input.Add(DragFiniteFloat("Scale##sc", &tools.transformScale, 0.01f, 0.01f, 20.0f, "%.3f"));
+    row.Add(DragFiniteFloat("Scale##sc", &tools.transformScale, 0.01f, 0.01f, 20.0f, "%.3f"));
     ImGui::PopItemWidth();
-    return input;
+    return row;
 }
 
-GroupInput DrawRotation(PathToolsState& tools) {
+DragRow DrawRotation(PathToolsState& tools) {
     static const char* const labels[] = {"X##rp", "Y##rp", "Z##rp"};
-    ImGui::TextColored(kHeading, "Rotate (degrees)");
-    return DragVectorOnOneLine(labels, tools.transformRotation, 0.5f, -360.0f, 360.0f, "%.1f");
+    ImGui::TextColored(kHeadingRed, "Rotate (degrees)");
+    // Half a degree per pixel dragged.
+    return DragFiniteVector(labels, tools.transformRotation, 0.5f, -360.0f, 360.0f, "%.1f");
 }
 
 // One group of live controls: the first touch takes the baseline, a change re-derives the
 // path from it, and a change the path refuses is taken back from the controls too, so that
 // they keep describing the path. A typed value that is not a finite number never gets as far.
 // Each refusal is reported once per edit of a drag.
-void RunLiveGroup(WindowContext& ctx, GroupInput (*drawGroup)(PathToolsState&)) {
+void RunLiveGroup(WindowContext& ctx, DragRow (*drawGroup)(PathToolsState&)) {
     PathToolsState& tools = ctx.pathTools;
     const LiveControls before = ReadControls(tools);
-    const GroupInput input = drawGroup(tools);
-    if ((input.activated || input.changed) && !tools.hasTransformBaseline)
+    const DragRow row = drawGroup(tools);
+    if ((row.activated || row.changed) && !tools.hasTransformBaseline)
         CaptureTransformBaseline(tools, ctx.dollyCam);
-    if (input.refused)
+    if (row.refused)
         ctx.cvarManager.log(kTransformNotFiniteMessage);
-    if (!input.changed)
+    if (!row.changed)
         return;
-    const bool reported = RefusalReported(input.changedDrag);
+    const bool reported = RefusalReported(row.changedDrag);
     if (!ApplyLiveTransforms(tools, ctx.dollyCam, !reported)) {
         WriteControls(tools, before);
-        MarkRefusalReported(input.changedDrag);
+        MarkRefusalReported(row.changedDrag);
     }
 }
 
 void DrawMirror(WindowContext& ctx) {
     static const char* const axes[] = {"X", "Y", "Z"};
     PathToolsState& tools = ctx.pathTools;
-    ImGui::TextColored(kHeading, "Mirror");
+    ImGui::TextColored(kHeadingRed, "Mirror");
     ImGui::PushItemWidth(80.0f);
     const bool known = tools.mirrorAxis >= 0 && tools.mirrorAxis < 3;
     if (ImGui::BeginCombo("Axis##mir", known ? axes[tools.mirrorAxis] : "")) {
@@ -146,7 +114,7 @@ void DrawPathToolsPanel(WindowContext& ctx) {
     // base of the next one instead of being undone by it.
     CommitIfChangedElsewhere(ctx.pathTools, *ctx.dollyCam.snapshots);
     if (ctx.dollyCam.snapshots->empty()) {
-        ImGui::TextColored(kWarning, "No waypoints.");
+        DrawNoWaypoints();
         return;
     }
     DrawMirror(ctx);

@@ -47,7 +47,7 @@ void DrawSettingsWindow(WindowContext& ctx) {
         ApplyWindowTheme(ImGui::GetStyle());
         ctx.panels.themeApplied = true;
     }
-    ImGui::SetNextWindowSize(ImVec2(700.0f, 600.0f), ImGuiCond_FirstUseEver);
+    ImGui::SetNextWindowSize(ImVec2(700.0f, 600.0f), ImGuiCond_FirstUseEver); // pixels
     if (!ImGui::Begin(kWindowTitle, &ctx.isWindowOpen, 0)) {
         // Collapsed or clipped; the close button still works on a collapsed window.
         ctx.blockGameInput = ImGui::GetIO().WantCaptureMouse;

@@ -1,3 +1,5 @@
+// A reference shape's colour bytes to and from the colour editor's floats.
+
 #include "ui/ShapeColour.h"
 
 #include <algorithm>

@@ -6,7 +6,8 @@
 #include <cstddef>
 #include <cstdio>
 
-#include "ui/FiniteDrag.h"
+#include "ui/FiniteEdit.h"
+#include "ui/PanelLook.h"
 #include "ui/Panels.h"
 #include "ui/ShapeColour.h"
 
@@ -15,20 +16,9 @@ namespace {
 // The console line for a typed shape value that was not a finite number.
 constexpr const char* kShapeNotFiniteMessage = "Shape not changed: a value would not be finite";
 
-const ImVec4 kDeleteButton(0.55f, 0.1f, 0.1f, 1.0f);
-const ImVec4 kDeleteButtonHovered(0.8f, 0.15f, 0.15f, 1.0f);
-constexpr float kSizeSpeed = 5.0f;
-constexpr float kSmallestSize = 1.0f; // world units
-constexpr float kLargestSize = 5000.0f;
-
-void PushDeleteColours() {
-    ImGui::PushStyleColor(ImGuiCol_Button, kDeleteButton);
-    ImGui::PushStyleColor(ImGuiCol_ButtonHovered, kDeleteButtonHovered);
-}
-
-void PopDeleteColours() {
-    ImGui::PopStyleColor(2);
-}
+constexpr float kSizeSpeed = 5.0f;      // world units per pixel dragged
+constexpr float kSmallestSize = 1.0f;   // world units
+constexpr float kLargestSize = 5000.0f; // world units
 
 void DrawTopRow(std::vector<ReferenceShape>& shapes) {
     if (ImGui::Button("+ Add Cube"))
@@ -39,10 +29,8 @@ void DrawTopRow(std::vector<ReferenceShape>& shapes) {
     if (shapes.empty())
         return;
     ImGui::SameLine();
-    PushDeleteColours();
-    if (ImGui::Button("Clear All##shapes"))
+    if (ColouredButton("Clear All##shapes", kDeleteButton))
         shapes.clear();
-    PopDeleteColours();
     ImGui::Separator();
 }
 
@@ -71,39 +59,21 @@ bool DrawHeaderRow(ReferenceShape& shape, std::size_t index) {
     ImGui::SameLine();
     char deleteLabel[32];
     std::snprintf(deleteLabel, sizeof deleteLabel, "X##del%zu", index);
-    PushDeleteColours();
-    const bool pressed = ImGui::SmallButton(deleteLabel);
-    PopDeleteColours();
-    return pressed;
+    return ColouredSmallButton(deleteLabel, kDeleteButton);
 }
 
-// Reports a typed value that was not a finite number; the shape kept its value.
-void ReportRefusal(DragEdit edit, CVarManagerWrapper& console) {
-    if (edit == DragEdit::Refused)
+// A typed value that was not a finite number is reported; the shape kept its value.
+void ReportRefusal(const DragRow& row, CVarManagerWrapper& console) {
+    if (row.refused)
         console.log(kShapeNotFiniteMessage);
 }
 
-void DragPosition(const char* label, float* value, CVarManagerWrapper& console) {
-    ReportRefusal(DragFiniteFloat(label, value, 10.0f, 0.0f, 0.0f, "%.3f"), console);
-}
-
 void DrawPosition(ReferenceShape& shape, CVarManagerWrapper& console) {
+    static const char* const labels[] = {"X##px", "Y##py", "Z##pz"};
     ImGui::TextDisabled("  Position:");
-    ImGui::PushItemWidth(90.0f);
     ImGui::SameLine();
-    DragPosition("X##px", &shape.position.X, console);
-    ImGui::SameLine();
-    DragPosition("Y##py", &shape.position.Y, console);
-    ImGui::SameLine();
-    DragPosition("Z##pz", &shape.position.Z, console);
-    ImGui::PopItemWidth();
-}
-
-// Ranged, so a typed value is clamped into the range; only a value that is not a number is
-// left to refuse.
-void DragSize(const char* label, float* value, CVarManagerWrapper& console) {
-    ReportRefusal(DragFiniteFloat(label, value, kSizeSpeed, kSmallestSize, kLargestSize, "%.3f"),
-                  console);
+    // 10 world units per pixel dragged.
+    ReportRefusal(DragFiniteVector(labels, shape.position, 10.0f, 0.0f, 0.0f, "%.3f"), console);
 }
 
 // A circle has one size, its radius, kept in Z, so a cube turned circle and back keeps its
@@ -111,19 +81,20 @@ void DragSize(const char* label, float* value, CVarManagerWrapper& console) {
 void DrawSize(ReferenceShape& shape, CVarManagerWrapper& console) {
     ImGui::TextDisabled("  Size:");
     ImGui::SameLine();
+    // Ranged, so a typed value is clamped into the range; only a value that is not a number
+    // is left to refuse.
     if (shape.type == ReferenceShape::Circle) {
         ImGui::PushItemWidth(100.0f);
-        DragSize("Radius##sr", &shape.size.Z, console);
+        AcceptEdit(DragFiniteFloat("Radius##sr", &shape.size.Z, kSizeSpeed, kSmallestSize,
+                                   kLargestSize, "%.3f"),
+                   console, kShapeNotFiniteMessage);
         ImGui::PopItemWidth();
         return;
     }
-    ImGui::PushItemWidth(90.0f);
-    DragSize("W##sw", &shape.size.X, console);
-    ImGui::SameLine();
-    DragSize("D##sd", &shape.size.Y, console);
-    ImGui::SameLine();
-    DragSize("H##sh", &shape.size.Z, console);
-    ImGui::PopItemWidth();
+    static const char* const labels[] = {"W##sw", "D##sd", "H##sh"};
+    ReportRefusal(
+        DragFiniteVector(labels, shape.size, kSizeSpeed, kSmallestSize, kLargestSize, "%.3f"),
+        console);
 }
 
 void DrawColour(ReferenceShape& shape) {

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "ui/SnapshotsColours.h"
+#include "ui/PanelLook.h"
 #include "ui/SnapshotsRegions.h"
 
 namespace {
@@ -52,8 +52,7 @@ bool DrawRow(WindowContext& ctx, int row, const CameraSnapshot& w) {
     ImGui::Text("%.2f", w.weight);
     ImGui::NextColumn();
     const std::string deleteLabel = "X##" + std::to_string(row);
-    const bool pressed =
-        ColouredSmallButton(deleteLabel.c_str(), {kDeleteButton, kDeleteButtonHovered});
+    const bool pressed = ColouredSmallButton(deleteLabel.c_str(), kDeleteButton);
     ImGui::NextColumn();
     return pressed;
 }

@@ -5,14 +5,14 @@
 
 #include <algorithm>
 
-#include "ui/FiniteEdit.h"
+#include "ui/PanelLook.h"
 #include "ui/Panels.h"
-#include "ui/SnapshotsColours.h"
 #include "ui/SnapshotsRegions.h"
 #include "ui/WholePathActions.h"
 
 namespace {
 
+// Region metrics, pixels.
 constexpr float kRegionHeight = 250.0f;
 constexpr float kTableMaxWidth = 520.0f;
 constexpr float kTableMargin = 8.0f;
@@ -48,7 +48,7 @@ void StartOrbit(WindowContext& ctx) {
 // turns it back into the button that starts (or restarts) the orbit.
 void DrawOrbitButton(WindowContext& ctx) {
     if (ctx.orbitView.orbiting && SelectedWaypoint(ctx) == nullptr) {
-        if (ColouredButton("Orbiting Path...", {kActiveButton, kActiveButtonHovered}))
+        if (ColouredButton("Orbiting Path...", kActiveButton))
             ctx.orbitView.orbiting = false;
         return;
     }
@@ -90,7 +90,7 @@ void SameLineIfFits(float nextWidth) {
 }
 
 void DrawDivider() {
-    ColouredButton("##divider", {kDivider, kDividerHovered}, ImVec2(kDividerWidth, kRegionHeight));
+    ColouredButton("##divider", kDivider, ImVec2(kDividerWidth, kRegionHeight));
 }
 
 } // namespace
@@ -101,7 +101,6 @@ CameraSnapshot* SelectedWaypoint(WindowContext& ctx) {
 }
 
 void DrawSnapshotsPanel(WindowContext& ctx) {
-    BeginEditRefusals();
     DrawButtonRow(ctx);
     const float tableWidth =
         std::min(ImGui::GetContentRegionAvail().x - kTableMargin, kTableMaxWidth);

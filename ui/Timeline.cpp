@@ -1,3 +1,5 @@
+// Drawing the timeline strip and following a dot's drag, in canvas pixels.
+
 #include "ui/Timeline.h"
 
 #include <imgui.h>
@@ -7,6 +9,7 @@
 #include <cstdio>
 #include <iterator>
 
+#include "ui/PanelLook.h"
 #include "ui/TimelineTrack.h"
 
 namespace {
@@ -23,11 +26,7 @@ constexpr float kMinDragDistanceSqr = 4.0f; // 2 pixels, squared, before a press
 
 const ImU32 kBackground = IM_COL32(20, 20, 30, 220);
 const ImU32 kTrackLine = IM_COL32(80, 80, 100, 200);
-const ImU32 kEndDot = IM_COL32(180, 80, 255, 255);
-const ImU32 kSelectedDot = IM_COL32(255, 140, 30, 255);
-const ImU32 kDot = IM_COL32(50, 150, 255, 255);
-const ImU32 kDraggedDot = IM_COL32(255, 255, 80, 255);
-const ImU32 kDotOutline = IM_COL32(220, 220, 220, 200);
+const ImU32 kDraggedDot = IM_COL32(255, 255, 80, 255); // wins over the other dot colours
 const ImU32 kDotNumber = IM_COL32(220, 220, 220, 220);
 const ImU32 kHoverRing = IM_COL32(255, 255, 255, 120);
 
@@ -76,9 +75,7 @@ void UpdateDrag(WindowContext& ctx, const TimelineTrack& track) {
 ImU32 DotColour(const Strip& strip, const CameraSnapshot& w, bool endDot) {
     if (w.frame == strip.ctx.panels.timeline.dragFrame)
         return kDraggedDot;
-    if (endDot)
-        return kEndDot;
-    return w.frame == strip.ctx.selectedFrame ? kSelectedDot : kDot;
+    return WaypointDotColour(endDot, w.frame == strip.ctx.selectedFrame);
 }
 
 // A press over the dot selects its waypoint and, unless it is an end dot, starts a drag.

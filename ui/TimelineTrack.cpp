@@ -1,3 +1,5 @@
+// The timeline's arithmetic: seconds to pixels and back, and where a dragged dot lands.
+
 #include "ui/TimelineTrack.h"
 
 #include <algorithm>

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "ui/FrameMoves.h"
-#include "ui/SnapshotsColours.h"
+#include "ui/PanelLook.h"
 #include "ui/SnapshotsRegions.h"
 
 namespace {
@@ -16,8 +16,8 @@ constexpr int kNudges = 6;
 constexpr int kNudgeDeltas[kNudges] = {-15, -10, -5, 5, 10, 15};
 // Padded so the six buttons line up.
 constexpr const char* kNudgeTexts[kNudges] = {"-15", "-10", " -5", " +5", "+10", "+15"};
-constexpr float kNudgeWidth = 33.0f;
-constexpr float kShiftAmountWidth = 80.0f;
+constexpr float kNudgeWidth = 33.0f;       // pixels
+constexpr float kShiftAmountWidth = 80.0f; // pixels
 
 // Six buttons on one line, identified by `suffix` and their position; the pressed one's
 // delta, or 0.

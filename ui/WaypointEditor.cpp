@@ -8,8 +8,8 @@
 #include "math/Angles.h"
 #include "math/VectorMath.h"
 #include "ui/FiniteEdit.h"
+#include "ui/PanelLook.h"
 #include "ui/Panels.h"
-#include "ui/SnapshotsColours.h"
 #include "ui/Timeline.h"
 
 namespace {
@@ -17,7 +17,7 @@ namespace {
 const ImVec4 kFloorLocked(0.4f, 0.9f, 0.4f, 1.0f);
 const ImVec4 kFreeOfFloor(0.9f, 0.7f, 0.3f, 1.0f);
 
-constexpr float kEditorWidth = 110.0f;
+constexpr float kEditorWidth = 110.0f;     // pixels
 constexpr float kPositionSpeed = 5.0f;     // world units per pixel dragged
 constexpr float kPositionLimit = 30000.0f; // world units, either side of the origin
 constexpr float kRotationSpeed = 0.5f;     // degrees per pixel dragged
@@ -43,21 +43,39 @@ bool IsFinite(const CameraSnapshot& w) {
            std::isfinite(r.roll);
 }
 
+// Three drags on one line under a heading, on fields[k], which point into `w`; true when one
+// changed. A change that leaves `w` not finite (a typed angle may be finite in degrees only) is
+// refused: its field keeps its value.
+bool DragFields(WindowContext& ctx, const char* heading, const char* const labels[3],
+                float* const fields[3], bool (*drag)(const char*, float&),
+                const CameraSnapshot& w) {
+    ImGui::TextDisabled("%s", heading);
+    ImGui::PushItemWidth(kEditorWidth);
+    bool changed = false;
+    for (int k = 0; k < 3; ++k) {
+        if (k > 0)
+            ImGui::SameLine();
+        const WidgetEdit guard(labels[k]);
+        const float before = *fields[k];
+        const bool edited = drag(labels[k], *fields[k]);
+        if (AcceptEdit(guard.Check(edited, IsFinite(w)), ctx.cvarManager))
+            changed = true;
+        else
+            *fields[k] = before;
+    }
+    ImGui::PopItemWidth();
+    return changed;
+}
+
 void Store(WindowContext& ctx, const CameraSnapshot& edited) {
     (*ctx.dollyCam.snapshots)[edited.frame] = edited;
     RebuildBothStrategies(ctx.dollyCam);
 }
 
 void EditPosition(WindowContext& ctx, CameraSnapshot w) {
-    ImGui::TextDisabled("Position");
-    ImGui::PushItemWidth(kEditorWidth);
-    bool changed = DragPosition("X##pos", w.location.X);
-    ImGui::SameLine();
-    changed |= DragPosition("Y##pos", w.location.Y);
-    ImGui::SameLine();
-    changed |= DragPosition("Z##pos", w.location.Z);
-    ImGui::PopItemWidth();
-    if (!changed || !AcceptEdit(ctx.cvarManager, IsFinite(w)))
+    static const char* const labels[] = {"X##pos", "Y##pos", "Z##pos"};
+    float* const fields[] = {&w.location.X, &w.location.Y, &w.location.Z};
+    if (!DragFields(ctx, "Position", labels, fields, DragPosition, w))
         return;
     // As when dragged in the view: a floor-locked waypoint stops at height 0.
     if (ctx.gizmo.UpdateFloorLock(w.frame, w.location.Z) && w.location.Z < 0.0f)
@@ -66,15 +84,9 @@ void EditPosition(WindowContext& ctx, CameraSnapshot w) {
 }
 
 void EditRotation(WindowContext& ctx, CameraSnapshot w) {
-    ImGui::TextDisabled("Rotation");
-    ImGui::PushItemWidth(kEditorWidth);
-    bool changed = DragAngle("Pitch##rot", w.rotation.pitch);
-    ImGui::SameLine();
-    changed |= DragAngle("Yaw##rot", w.rotation.yaw);
-    ImGui::SameLine();
-    changed |= DragAngle("Roll##rot", w.rotation.roll);
-    ImGui::PopItemWidth();
-    if (changed && AcceptEdit(ctx.cvarManager, IsFinite(w)))
+    static const char* const labels[] = {"Pitch##rot", "Yaw##rot", "Roll##rot"};
+    float* const fields[] = {&w.rotation.pitch, &w.rotation.yaw, &w.rotation.roll};
+    if (DragFields(ctx, "Rotation", labels, fields, DragAngle, w))
         Store(ctx, w);
 }
 
@@ -103,10 +115,9 @@ void DrawSelectedWaypoint(WindowContext& ctx) {
 
 void DrawWaypointEditor(WindowContext& ctx) {
     if (ctx.dollyCam.snapshots->empty()) {
-        ImGui::TextColored(kHeadingOrange, "No waypoints.");
+        DrawNoWaypoints();
         return;
     }
     DrawTimeline(ctx);
-    BeginEditRefusals();
     DrawSelectedWaypoint(ctx);
 }

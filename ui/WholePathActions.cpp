@@ -1,7 +1,8 @@
+// The path as a list, automatic handles for every waypoint, and the orbit view's framing.
+
 #include "ui/WholePathActions.h"
 
 #include <algorithm>
-#include <iterator>
 #include <vector>
 
 #include "overlay/HandleShaping.h"
@@ -21,10 +22,16 @@ Vector Max(const Vector& a, const Vector& b) {
 
 } // namespace
 
+std::vector<CameraSnapshot> WaypointsInFrameOrder(const SnapshotMap& path) {
+    std::vector<CameraSnapshot> waypoints;
+    waypoints.reserve(path.size());
+    for (const auto& [frame, waypoint] : path)
+        waypoints.push_back(waypoint);
+    return waypoints;
+}
+
 void SetAllHandlesToAuto(SnapshotMap& path) {
-    std::vector<CameraSnapshot> inOrder;
-    std::transform(path.begin(), path.end(), std::back_inserter(inOrder),
-                   [](const auto& entry) { return entry.second; });
+    const std::vector<CameraSnapshot> inOrder = WaypointsInFrameOrder(path);
     for (int i = 0; i < static_cast<int>(inOrder.size()); ++i) {
         CameraSnapshot& waypoint = path[inOrder[static_cast<size_t>(i)].frame];
         waypoint.v3_bz_has_custom = true;

@@ -1,7 +1,13 @@
 #pragma once
-// What the snapshots panel's button row does to the whole path, apart from drawing.
+// What the window's panels do with the whole path, apart from drawing: the snapshots panel's
+// button row, and the path as a list.
+
+#include <vector>
 
 #include "path/CameraSnapshot.h"
+
+// The waypoints as a list in frame order.
+std::vector<CameraSnapshot> WaypointsInFrameOrder(const SnapshotMap& path);
 
 // Gives every waypoint custom Bezier handles set to the automatic ones (overlay/HandleShaping.h),
 // so the gizmo shows and edits them from there. A single waypoint keeps its stored offsets.

@@ -13,6 +13,7 @@ ImVec4 Rgb(float r, float g, float b) {
 } // namespace
 
 void ApplyWindowTheme(ImGuiStyle& style) {
+    // Pixels.
     style.WindowRounding = 8.0f;
     style.ChildRounding = 8.0f;
     style.PopupRounding = 8.0f;

@@ -51,13 +51,5 @@ TEST_F(PluginWindowTest, DraggingTheTitleBarMovesTheWindowByThePointersWay) {
     EXPECT_EQ(Top("Snapshots"), section + 30);
 }
 
-TEST_F(PluginWindowTest, ALabelNotOnScreenChangesNothing) {
-    const long ticks = host.GetWorld().TickCount();
-    EXPECT_FALSE(host.Click("Snapshots ")); // labels are matched whole
-    EXPECT_FALSE(host.Drag("Motion", 0, 100));
-    EXPECT_FALSE(host.Type("No such field", "1"));
-    EXPECT_EQ(host.GetWorld().TickCount(), ticks);
-}
-
 } // namespace
 } // namespace Quorvel::Testing

@@ -53,7 +53,7 @@ protected:
     }
 
     PathToolsState& Tools() { return Plugin().pathTools; }
-    SnapshotMap Path() { return *Cam().snapshots; }
+    const SnapshotMap& Path() { return *Cam().snapshots; }
 
     // The panel's order within a frame: commit any outside edit, take the baseline on the first
     // touch, then apply.
