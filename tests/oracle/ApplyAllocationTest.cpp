@@ -95,15 +95,13 @@ TEST(CountingAllocatorTest, CountsAnAllocation) {
     EXPECT_EQ(after - before, 2u); // the vector object and its elements
 }
 
-// Linear and cubic Hermite playback already run without allocating.
 INSTANTIATE_TEST_SUITE_P(LinearAndHermite, SteadyPlaybackTest,
                          ::testing::Values(PlaybackCase{0, 0, false}, PlaybackCase{0, 0, true},
                                            PlaybackCase{7, 7, false}, PlaybackCase{7, 7, true}),
                          CaseName);
 
-// Disabled while the B-spline strategy allocates per evaluation (its bisection results and the
-// accuracy variable's name); switch these on once steady playback is allocation-free.
-INSTANTIATE_TEST_SUITE_P(DISABLED_WithSpline, SteadyPlaybackTest,
+// The window's automatic choice and the default: the B-spline strategy's bisection included.
+INSTANTIATE_TEST_SUITE_P(WithSpline, SteadyPlaybackTest,
                          ::testing::Values(PlaybackCase{7, 5, false}, PlaybackCase{7, 5, true},
                                            PlaybackCase{5, 5, false}, PlaybackCase{5, 5, true}),
                          CaseName);

@@ -17,7 +17,11 @@ std::vector<PathSample> Samples(const SnapshotMap& cache) {
 } // namespace
 
 std::vector<PathSample> PluginPathCache(const DollyCam& dollyCam) {
-    return dollyCam.pathCache ? Samples(*dollyCam.pathCache) : std::vector<PathSample>{};
+    std::vector<PathSample> samples;
+    samples.reserve(dollyCam.pathCache.size());
+    for (const PathCacheSample& sample : dollyCam.pathCache)
+        samples.push_back({sample.frame, sample.location});
+    return samples;
 }
 
 std::vector<PathSample> OraclePathCache(const Oracle::DollyCam& oracle) {
