@@ -198,8 +198,7 @@ CameraPose SplineInterpStrategy::EvaluateWith(float time, int frame, int accurac
     query.ascending = true;
     query.maxIterations = kBisectionBound;
     double location[4], rotation[4], fov[2];
-    const SplineReader::Place place =
-        readers->location.Locate(readers->location.BisectParameter(query));
+    const SplineReader::Place place = readers->location.BisectPlace(query);
     // The pose needs no time coordinate (coordinate 0).
     readers->location.PointAt(place, location, 1);
     if (readers->sharedTime) {
@@ -208,8 +207,8 @@ CameraPose SplineInterpStrategy::EvaluateWith(float time, int frame, int accurac
     } else {
         SplineReader& r = readers->rotation;
         SplineReader& f = readers->fov;
-        r.PointAt(r.Locate(r.BisectParameter(query)), rotation, 1);
-        f.PointAt(f.Locate(f.BisectParameter(query)), fov, 1);
+        r.PointAt(r.BisectPlace(query), rotation, 1);
+        f.PointAt(f.BisectPlace(query), fov, 1);
     }
     return PoseOfPoints(location, rotation, fov);
 }

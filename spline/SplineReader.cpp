@@ -44,43 +44,72 @@ SplineReader::SplineReader(const BSpline& spline) : spline(spline) {
     usable = joints.front() == 0.0 && joints.back() == 1.0;
 }
 
-// Evaluate's FindSpan and knot snapping, over the joints: knot index k = 4 g + 3 stands for
-// joint g, the last copy of it.
-SplineReader::Place SplineReader::Locate(double u) const {
+// Evaluate's FindSpan over the joints: knot index k = 4 g + 3 stands for joint g, the last copy
+// of it. The last joint for u within snapping distance of 1, else the joint at or below u.
+std::size_t SplineReader::JointAtOrBelow(double u) const {
     const std::size_t last = joints.size() - 1;
-    std::size_t g = last;
-    if (!KnotsEqual(joints[last], u)) {
-        // The joint at or below u: u < 1 here, and the joints are nearly evenly spaced.
-        g = static_cast<std::size_t>(u * static_cast<double>(last));
-        if (g >= last)
-            g = last - 1;
-        while (joints[g + 1] <= u)
-            ++g;
-        while (joints[g] > u)
-            --g;
-    }
+    if (KnotsEqual(joints[last], u))
+        return last;
+    // u < 1 here, and the joints are nearly evenly spaced.
+    std::size_t g = static_cast<std::size_t>(u * static_cast<double>(last));
+    if (g >= last)
+        g = last - 1;
+    while (joints[g + 1] <= u)
+        ++g;
+    while (joints[g] > u)
+        --g;
+    return g;
+}
+
+// Evaluate's knot snapping from the joint FindSpan found.
+SplineReader::Place SplineReader::PlaceFromJoint(double u, std::size_t g) const {
+    const std::size_t last = joints.size() - 1;
     while (g < last && KnotsEqual(u, joints[g + 1]))
         ++g;
+    if (!KnotsEqual(u, joints[g]))
+        return InsideSegment(u, g);
     Place place;
-    if (!KnotsEqual(u, joints[g])) {
-        place.inside = true;
-        place.first = BSpline::kOrder * g;
-        place.t = (u - joints[g]) / (joints[g + 1] - joints[g]);
-    } else if (g == 0) {
+    place.u = u;
+    if (g == 0)
         place.first = 0;
-    } else if (g == last) {
+    else if (g == last)
         place.first = spline.NumControlPoints() - 1;
-    } else { // an interior joint: the end of the segment before it
+    else // an interior joint: the end of the segment before it
         place.first = BSpline::kOrder * g - 1;
-    }
     return place;
 }
 
-double SplineReader::CoordinateAt(double u, std::size_t index) const {
+SplineReader::Place SplineReader::Locate(double u) const {
+    return PlaceFromJoint(u, JointAtOrBelow(u));
+}
+
+SplineReader::Place SplineReader::InsideSegment(double u, std::size_t segment) const {
+    Place place;
+    place.u = u;
+    place.inside = true;
+    place.first = BSpline::kOrder * segment;
+    place.t = (u - joints[segment]) / (joints[segment + 1] - joints[segment]);
+    return place;
+}
+
+// Every parameter strictly between low and high is placed inside the segment low is placed in
+// when high lies below that segment's end, clear of its snapping distance (low, placed inside,
+// is clear of the start's).
+std::size_t SplineReader::SegmentHolding(const Place& lowPlace, double high) const {
+    if (!lowPlace.inside)
+        return kNoSegment;
+    const std::size_t g = lowPlace.first / BSpline::kOrder;
+    return high < joints[g + 1] && !KnotsEqual(high, joints[g + 1]) ? g : kNoSegment;
+}
+
+double SplineReader::CoordinateAt(const Place& place, std::size_t index) const {
     const std::size_t dim = spline.Dimension();
-    const Place place = Locate(u);
     const double* p = spline.ControlPoints().data() + place.first * dim + index;
     return place.inside ? Blend(p, dim, place.t) : *p;
+}
+
+double SplineReader::CoordinateAt(double u, std::size_t index) const {
+    return CoordinateAt(Locate(u), index);
 }
 
 void SplineReader::PointAt(const Place& place, double* point, std::size_t from) const {
@@ -90,31 +119,46 @@ void SplineReader::PointAt(const Place& place, double* point, std::size_t from) 
         point[j] = place.inside ? Blend(p + j, dim, place.t) : p[j];
 }
 
+// The grid points ascend in u, so their joints are found by one walk over the joints.
 void SplineReader::BuildGrid() {
-    const std::size_t size = (std::size_t{1} << kGridDepth) - 1;
-    const double step = 1.0 / static_cast<double>(std::size_t{1} << kGridDepth);
-    grid.resize(size);
+    constexpr std::size_t cells = std::size_t{1} << kGridDepth;
+    const double step = 1.0 / static_cast<double>(cells);
+    const std::size_t last = joints.size() - 1;
+    grid.resize(cells - 1);
+    cellSegment.resize(cells);
     gridAscends = true;
-    for (std::size_t k = 0; k < size; ++k) {
-        grid[k] = CoordinateAt(static_cast<double>(k + 1) * step, 0);
-        gridAscends = gridAscends && !std::isnan(grid[k]) && (k == 0 || grid[k - 1] <= grid[k]);
+    std::size_t joint = 0; // the joint at or below the grid point
+    Place low = Locate(0.0);
+    for (std::size_t k = 0; k < cells; ++k) {
+        const double highU = static_cast<double>(k + 1) * step;
+        while (joint + 1 < last && joints[joint + 1] <= highU)
+            ++joint;
+        const Place high = PlaceFromJoint(highU, KnotsEqual(joints[last], highU) ? last : joint);
+        cellSegment[k] = SegmentHolding(low, highU);
+        if (k + 1 < cells) {
+            grid[k] = CoordinateAt(high, 0);
+            gridAscends = gridAscends && !std::isnan(grid[k]) && (k == 0 || grid[k - 1] <= grid[k]);
+        }
+        low = high;
     }
 }
 
-double SplineReader::BisectFrom(const BisectQuery& query, std::size_t count, double low,
-                                double high) const {
+SplineReader::Place SplineReader::BisectFrom(const BisectQuery& query, std::size_t count,
+                                             double low, double high, std::size_t segment,
+                                             const Ends* known) const {
     // Deep in a bisection the interval usually lies inside one segment, clear of the snapping
     // distance of both its joints: every midpoint then evaluates in that segment.
-    const Place lowPlace = Locate(low);
-    const std::size_t g = lowPlace.first / BSpline::kOrder;
-    if (lowPlace.inside && high < joints[g + 1] && !KnotsEqual(high, joints[g + 1]))
-        return BisectInSegment(query, count, low, high, lowPlace);
+    if (segment == kNoSegment)
+        segment = SegmentHolding(Locate(low), high);
+    if (segment != kNoSegment)
+        return BisectInSegment(query, count, low, high, segment, known);
     const double epsilon = std::fabs(query.epsilon);
     for (;; ++count) {
         const double mid = (low + high) / 2.0;
-        const double coordinate = CoordinateAt(mid, query.index);
+        const Place place = Locate(mid);
+        const double coordinate = CoordinateAt(place, query.index);
         if (std::fabs(coordinate - query.value) <= epsilon || count == query.maxIterations)
-            return mid;
+            return place;
         // Either half is as likely: choosing without a branch saves a misprediction a level.
         const bool above = (coordinate < query.value) == query.ascending;
         low = above ? mid : low;
@@ -127,18 +171,20 @@ double SplineReader::BisectFrom(const BisectQuery& query, std::size_t count, dou
 // are evaluated independently of each other, and then checked in order as the search would
 // have met them. The first level that turns the other way ends the batch; what was evaluated
 // beyond it is dropped.
-double SplineReader::BisectInSegment(const BisectQuery& query, std::size_t count, double low,
-                                     double high, const Place& lowPlace) const {
+SplineReader::Place SplineReader::BisectInSegment(const BisectQuery& query, std::size_t count,
+                                                  double low, double high, std::size_t segment,
+                                                  const Ends* known) const {
     constexpr std::size_t kMaxBatch = 24;
     const double epsilon = std::fabs(query.epsilon);
     const std::size_t dim = spline.Dimension();
-    const std::size_t g = lowPlace.first / BSpline::kOrder;
-    const double start = joints[g];
-    const double width = joints[g + 1] - joints[g];
-    const double* points = spline.ControlPoints().data() + lowPlace.first * dim + query.index;
-    for (;;) {
-        const double atLow = Blend(points, dim, (low - start) / width);
-        const double atHigh = Blend(points, dim, (high - start) / width);
+    const double start = joints[segment];
+    const double width = joints[segment + 1] - joints[segment];
+    const double* points =
+        spline.ControlPoints().data() + BSpline::kOrder * segment * dim + query.index;
+    for (;; known = nullptr) {
+        // The guess only steers which midpoints are evaluated: nearby values do as well.
+        const double atLow = known ? known->low : Blend(points, dim, (low - start) / width);
+        const double atHigh = known ? known->high : Blend(points, dim, (high - start) / width);
         const double rise = atHigh - atLow;
         const double guess =
             rise != 0.0 ? low + (query.value - atLow) / rise * (high - low) : (low + high) / 2.0;
@@ -162,7 +208,7 @@ double SplineReader::BisectInSegment(const BisectQuery& query, std::size_t count
             values[i] = Blend(points, dim, (mids[i] - start) / width);
         for (std::size_t i = 0; i < batch; ++i, ++count) {
             if (std::fabs(values[i] - query.value) <= epsilon || count == query.maxIterations)
-                return mids[i];
+                return InsideSegment(mids[i], segment);
             const bool above = (values[i] < query.value) == query.ascending;
             low = above ? mids[i] : low;
             high = above ? high : mids[i];
@@ -174,28 +220,32 @@ double SplineReader::BisectInSegment(const BisectQuery& query, std::size_t count
     }
 }
 
-double SplineReader::BisectParameter(const BisectQuery& query) {
+SplineReader::Place SplineReader::BisectPlace(const BisectQuery& query) {
     if (query.index != 0 || query.maxIterations < kGridDepth)
-        return BisectFrom(query, 0, 0.0, 1.0);
+        return BisectFrom(query, 0, 0.0, 1.0, kNoSegment);
     if (grid.empty())
         BuildGrid();
     const double epsilon = std::fabs(query.epsilon);
     const double step = 1.0 / static_cast<double>(std::size_t{1} << kGridDepth);
     if (gridAscends && query.ascending) {
         // Going up exactly where the grid point is below the value, the first levels end in the
-        // gap after the grid points below it; they pass the ancestors of that gap on the way,
-        // and stop at the first of them close enough.
-        std::size_t below = 0; // grid points below the value, by a branch-free binary search
-        for (std::size_t half = std::size_t{1} << (kGridDepth - 1); half > 0; half /= 2)
-            below += grid[below + half - 1] < query.value ? half : 0;
-        for (std::size_t depth = 0; depth < kGridDepth; ++depth) {
-            const std::size_t shift = kGridDepth - 1 - depth;
-            const std::size_t k = (((below >> (shift + 1)) << 1) + 1) << shift;
-            if (std::fabs(grid[k - 1] - query.value) <= epsilon)
-                return static_cast<double>(k) * step;
+        // gap after the grid points below it.
+        const std::size_t below = GridPointsBelow(query.value);
+        if (MayEndOnTheGrid(below, query.value, epsilon)) {
+            // They pass the ancestors of that gap on the way, and stop at the first of them
+            // close enough.
+            for (std::size_t depth = 0; depth < kGridDepth; ++depth) {
+                const std::size_t shift = kGridDepth - 1 - depth;
+                const std::size_t k = (((below >> (shift + 1)) << 1) + 1) << shift;
+                if (std::fabs(grid[k - 1] - query.value) <= epsilon)
+                    return Locate(static_cast<double>(k) * step);
+            }
         }
+        // The gap's end points' values, where the grid has them, steer the first guess.
+        const Ends ends{below > 0 ? grid[below - 1] : query.value,
+                        below < grid.size() ? grid[below] : query.value};
         return BisectFrom(query, kGridDepth, static_cast<double>(below) * step,
-                          static_cast<double>(below + 1) * step);
+                          static_cast<double>(below + 1) * step, cellSegment[below], &ends);
     }
     // The same levels walked one by one, each midpoint read off the grid.
     double low = 0.0, high = 1.0;
@@ -203,12 +253,37 @@ double SplineReader::BisectParameter(const BisectQuery& query) {
         const double mid = (low + high) / 2.0;
         const double coordinate = grid[static_cast<std::size_t>(mid / step) - 1];
         if (std::fabs(coordinate - query.value) <= epsilon)
-            return mid;
+            return Locate(mid);
         const bool above = (coordinate < query.value) == query.ascending;
         low = above ? mid : low;
         high = above ? high : mid;
     }
-    return BisectFrom(query, kGridDepth, low, high);
+    return BisectFrom(query, kGridDepth, low, high,
+                      cellSegment[static_cast<std::size_t>(low / step)]);
+}
+
+// Counted from the previous query's gap when the value is near it, as it is when a path is
+// sampled in order; else by a branch-free binary search. The count is the same either way.
+std::size_t SplineReader::GridPointsBelow(double value) {
+    const std::size_t size = grid.size();
+    std::size_t below = lastGap;
+    if (below <= size && (below == 0 || grid[below - 1] < value)) {
+        for (std::size_t walked = 0; walked < 4; ++walked, ++below)
+            if (below == size || !(grid[below] < value))
+                return lastGap = below;
+    }
+    below = 0;
+    for (std::size_t half = std::size_t{1} << (kGridDepth - 1); half > 0; half /= 2)
+        below += grid[below + half - 1] < value ? half : 0;
+    return lastGap = below;
+}
+
+// On an ascending grid the ancestors of a gap lie, in value, at or beyond the gap's two end
+// points, and the distance to the value rounds monotonically: when neither end point is within
+// epsilon of the value, no ancestor is.
+bool SplineReader::MayEndOnTheGrid(std::size_t gap, double value, double epsilon) const {
+    return (gap > 0 && std::fabs(grid[gap - 1] - value) <= epsilon) ||
+           (gap < grid.size() && std::fabs(grid[gap] - value) <= epsilon);
 }
 
 } // namespace Quorvel::Spline

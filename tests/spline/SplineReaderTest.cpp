@@ -94,6 +94,16 @@ void ExpectSameBisections(SplineReader& reader, std::mt19937& random, bool ascen
     std::vector<double> values = {first, last, first - 1.0, last + 1.0};
     for (int i = 0; i < 300; ++i)
         values.push_back(inside(random));
+    // A sweep in small steps, as a path is sampled.
+    for (int i = 0; i <= 400; ++i)
+        values.push_back(first + (last - first) * i / 400.0);
+    // On, just off and about epsilon off the grid's points, where a search may end on the grid.
+    const double cells = double(std::size_t{1} << SplineReader::kGridDepth);
+    for (double k : {1.0, 2.0, 3.0, 100.0, 1024.0, 2048.0, 3001.0, cells - 1.0}) {
+        const double atPoint = reader.CoordinateAt(k / cells, index);
+        for (double off : {0.0, 1e-9, -1e-9, 1.0 / 7500.0, -1.0 / 7500.0, 0.01, -0.01, 0.0101})
+            values.push_back(atPoint + off);
+    }
     for (double epsilon : {1.0 / 7500.0, 0.01, 0.0})
         for (double value : values) {
             SCOPED_TRACE(testing::Message() << "value " << value << " epsilon " << epsilon);
@@ -105,7 +115,11 @@ void ExpectSameBisections(SplineReader& reader, std::mt19937& random, bool ascen
             query.maxIterations = maxIterations;
             DeBoorNet net;
             ASSERT_TRUE(Bisect(spline, query, net).ok);
-            ExpectSameBits(ReaderPoint(reader, reader.BisectParameter(query)), net.Point());
+            const SplineReader::Place place = reader.BisectPlace(query);
+            std::vector<double> point(spline.Dimension());
+            reader.PointAt(place, point.data());
+            ExpectSameBits(point, net.Point());
+            ExpectSameBits(ReaderPoint(reader, place.u), net.Point());
         }
 }
 
