@@ -148,22 +148,47 @@ SplineReader::Place SplineReader::BisectFrom(const BisectQuery& query, std::size
                                              const Ends* known) const {
     // Deep in a bisection the interval usually lies inside one segment, clear of the snapping
     // distance of both its joints: every midpoint then evaluates in that segment.
-    if (segment == kNoSegment)
-        segment = SegmentHolding(Locate(low), high);
     if (segment != kNoSegment)
         return BisectInSegment(query, count, low, high, segment, known);
+    Place lowPlace = Locate(low);
+    const std::size_t joint = JointNear(low, high);
     const double epsilon = std::fabs(query.epsilon);
     for (;; ++count) {
+        segment = SegmentHolding(lowPlace, high);
+        if (segment != kNoSegment)
+            return BisectInSegment(query, count, low, high, segment, nullptr);
         const double mid = (low + high) / 2.0;
-        const Place place = Locate(mid);
+        const Place place = joint == kNoSegment ? Locate(mid) : PlaceNearJoint(mid, joint);
         const double coordinate = CoordinateAt(place, query.index);
         if (std::fabs(coordinate - query.value) <= epsilon || count == query.maxIterations)
             return place;
-        // Either half is as likely: choosing without a branch saves a misprediction a level.
-        const bool above = (coordinate < query.value) == query.ascending;
-        low = above ? mid : low;
-        high = above ? high : mid;
+        if ((coordinate < query.value) == query.ascending) {
+            low = mid;
+            lowPlace = place;
+        } else {
+            high = mid;
+        }
     }
+}
+
+// Small intervals meet the snapping distance of one joint at most (the knot limit keeps joints
+// far wider apart than a grid gap): its index, when every parameter of [low, high] is clear of
+// every other joint's snapping distance and lies between that joint's neighbours.
+std::size_t SplineReader::JointNear(double low, double high) const {
+    const std::size_t last = joints.size() - 1;
+    std::size_t j = JointAtOrBelow(low);
+    if (j < last && !KnotsEqual(low, joints[j]))
+        ++j; // the interval reaches toward the next joint
+    const bool clearBelow = j == 0 || (low > joints[j - 1] && !KnotsEqual(low, joints[j - 1]));
+    const bool clearAbove = j == last || (high < joints[j + 1] && !KnotsEqual(high, joints[j + 1]));
+    return clearBelow && clearAbove ? j : kNoSegment;
+}
+
+// Locate, for a parameter JointNear vouches for.
+SplineReader::Place SplineReader::PlaceNearJoint(double u, std::size_t joint) const {
+    if (!KnotsEqual(u, joints[joint]))
+        return InsideSegment(u, u < joints[joint] ? joint - 1 : joint);
+    return PlaceFromJoint(u, joint);
 }
 
 // Inside one segment the levels are taken a batch at a time: the midpoints the search will

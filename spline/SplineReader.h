@@ -63,6 +63,8 @@ private:
     std::size_t JointAtOrBelow(double u) const;
     Place PlaceFromJoint(double u, std::size_t joint) const;
     Place InsideSegment(double u, std::size_t segment) const;
+    std::size_t JointNear(double low, double high) const;
+    Place PlaceNearJoint(double u, std::size_t joint) const;
     double CoordinateAt(const Place& place, std::size_t index) const;
     // Grid points below the value, on an ascending grid.
     std::size_t GridPointsBelow(double value);
