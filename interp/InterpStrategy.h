@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "interp/Chaikin.h"
 #include "interp/PathPoints.h"
 #include "path/CameraPose.h"
 #include "path/CameraSnapshot.h"
@@ -54,9 +55,3 @@ protected:
 private:
     mutable std::size_t lastUpperBound = 0;
 };
-
-// One Chaikin pass per degree: between every pair of neighbours A, B add the quarter point
-// 0.75A + 0.25B and the three-quarter point 0.25A + 0.75B, keyed by their truncated frames.
-// A frame already taken keeps its waypoint, so the map holds at most one waypoint per frame
-// and large degrees saturate. New points carry no shape parameters.
-void SubdivideChaikin(SnapshotMap& path, int degree);

@@ -1,6 +1,6 @@
 #include "interp/PathPoints.h"
 
-#include "interp/InterpStrategy.h"
+#include "interp/Chaikin.h"
 
 namespace {
 
@@ -20,12 +20,8 @@ std::shared_ptr<const PathPoints> MakePathPoints(const std::shared_ptr<SnapshotM
     auto points = std::make_shared<PathPoints>();
     if (!path)
         return points;
-    if (chaikinDegree <= 0 || path->size() < 2) {
-        Append(*points, *path);
-    } else {
-        SnapshotMap subdivided = *path;
-        SubdivideChaikin(subdivided, chaikinDegree);
-        Append(*points, subdivided);
-    }
+    Append(*points, *path);
+    if (chaikinDegree > 0 && path->size() >= 2)
+        SubdivideChaikin(*points, chaikinDegree);
     return points;
 }

@@ -1,6 +1,7 @@
 #include "interp/SplineInterpStrategy.h"
 
 #include <cstring>
+#include <initializer_list>
 
 #include "interp/PoseValues.h"
 #include "math/Angles.h"
@@ -23,6 +24,12 @@ struct SplinePoints {
     std::vector<double> fov;      // dimension 2
 };
 
+// Into reserved room: push_back is cheaper than a range insert.
+void Append(std::vector<double>& to, std::initializer_list<double> values) {
+    for (double v : values)
+        to.push_back(v);
+}
+
 SplinePoints CollectPoints(const std::vector<CameraSnapshot>& waypoints) {
     SplinePoints p;
     p.location.reserve(4 * waypoints.size());
@@ -32,7 +39,7 @@ SplinePoints CollectPoints(const std::vector<CameraSnapshot>& waypoints) {
     double pitch = 0.0, yaw = 0.0, roll = 0.0; // unwrapped rotator units
     for (const CameraSnapshot& w : waypoints) {
         const double time = w.timestamp;
-        p.location.insert(p.location.end(), {time, w.location.X, w.location.Y, w.location.Z});
+        Append(p.location, {time, w.location.X, w.location.Y, w.location.Z});
         if (previous) {
             using Quorvel::Math::WrapAngleDelta;
             const FloatRotator& r = previous->rotation;
@@ -44,8 +51,8 @@ SplinePoints CollectPoints(const std::vector<CameraSnapshot>& waypoints) {
             yaw = w.rotation.yaw;
             roll = w.rotation.roll;
         }
-        p.rotation.insert(p.rotation.end(), {time, pitch, yaw, roll});
-        p.fov.insert(p.fov.end(), {time, w.FOV});
+        Append(p.rotation, {time, pitch, yaw, roll});
+        Append(p.fov, {time, w.FOV});
         previous = &w;
     }
     return p;

@@ -14,97 +14,76 @@ const double kSixth = static_cast<double>(1.0f / 6.0f);
 const double kThird = static_cast<double>(1.0f / 3.0f);
 const double kTwoThirds = static_cast<double>(2.0f / 3.0f);
 
-// A point-major matrix of rows of `dim` doubles.
-struct Rows {
-    std::size_t dim;
-    std::vector<double> values;
-
-    double* Row(std::size_t r) { return values.data() + r * dim; }
-    const double* Row(std::size_t r) const { return values.data() + r * dim; }
-};
-
-// Right-hand side of x[r-1] + 4 x[r] + x[r+1] = 6 P[r+1] for the m = n - 2 interior de Boor
-// points, with the fixed end points moved to the right. The two subtractions are interleaved
+// Solves x[r-1] + 4 x[r] + x[r+1] = 6 P[r+1] for the m = n - 2 interior de Boor points, with
+// the fixed end points moved to the right, in place over b's rows 1 to n - 2 (b holds the
+// points, row-major, `dim` to a row). The right-hand side's two subtractions are interleaved
 // per coordinate, the last point's taken from the last coordinate backwards; with one interior
-// row the order decides the last bit.
-Rows RightHandSide(const Rows& points, std::size_t n) {
-    const std::size_t dim = points.dim;
+// row the order decides the last bit. The system is 1-4-1 tridiagonal (Thomas algorithm).
+void SolveInteriorDeBoorPoints(double* b, std::size_t n, std::size_t dim) {
     const std::size_t m = n - 2;
-    Rows rhs{dim, std::vector<double>(m * dim)};
-    for (std::size_t r = 0; r < m; ++r)
-        for (std::size_t j = 0; j < dim; ++j)
-            rhs.Row(r)[j] = 6.0 * points.Row(r + 1)[j];
+    double* x = b + dim; // row r of the system is row r + 1 of b
+    const double* first = b;
+    const double* last = b + (n - 1) * dim;
+    for (std::size_t k = 0; k < m * dim; ++k)
+        x[k] = 6.0 * x[k];
     for (std::size_t c = 0; c < dim; ++c) {
-        rhs.Row(0)[c] -= points.Row(0)[c];
-        rhs.Row(m - 1)[dim - 1 - c] -= points.Row(n - 1)[dim - 1 - c];
+        x[c] -= first[c];
+        x[(m - 1) * dim + dim - 1 - c] -= last[dim - 1 - c];
     }
-    return rhs;
-}
-
-// Solves the 1-4-1 tridiagonal system in place (Thomas algorithm); rhs becomes the solution.
-void SolveOneFourOne(Rows& rhs, std::size_t m) {
-    const std::size_t dim = rhs.dim;
     if (m == 1) {
         for (std::size_t j = 0; j < dim; ++j)
-            rhs.Row(0)[j] = rhs.Row(0)[j] * 0.25;
+            x[j] = x[j] * 0.25;
         return;
     }
     std::vector<double> cp(m);
     cp[0] = 1.0 / 4.0;
     for (std::size_t j = 0; j < dim; ++j)
-        rhs.Row(0)[j] = rhs.Row(0)[j] / 4.0;
+        x[j] = x[j] / 4.0;
     for (std::size_t r = 1; r < m; ++r) {
         const double q = 1.0 / (4.0 - cp[r - 1]);
         cp[r] = q;
+        double* row = x + r * dim;
+        const double* previous = row - dim;
         for (std::size_t j = 0; j < dim; ++j)
-            rhs.Row(r)[j] = (rhs.Row(r)[j] - rhs.Row(r - 1)[j]) * q;
+            row[j] = (row[j] - previous[j]) * q;
     }
-    for (std::size_t r = m - 1; r >= 1; --r)
+    for (std::size_t r = m - 1; r >= 1; --r) {
+        double* row = x + (r - 1) * dim;
+        const double* next = row + dim;
         for (std::size_t j = 0; j < dim; ++j)
-            rhs.Row(r - 1)[j] = rhs.Row(r - 1)[j] - cp[r - 1] * rhs.Row(r)[j];
+            row[j] = row[j] - cp[r - 1] * next[j];
+    }
 }
 
-// The de Boor points b[0..n-1]: the two end points and the solved interior ones.
-Rows DeBoorPoints(const Rows& points, std::size_t n) {
-    const std::size_t dim = points.dim;
-    Rows b{dim, points.values};
-    if (n < 3)
-        return b;
-    Rows x = RightHandSide(points, n);
-    SolveOneFourOne(x, n - 2);
-    for (std::size_t r = 0; r + 2 < n; ++r)
-        for (std::size_t j = 0; j < dim; ++j)
-            b.Row(r + 1)[j] = x.Row(r)[j];
-    return b;
-}
-
-// The segment joints s[i]: the end points, and (b[i-1] + 4 b[i] + b[i+1]) / 6 between.
-Rows Joints(const Rows& b, std::size_t n) {
-    Rows s{b.dim, b.values};
-    for (std::size_t i = 1; i + 1 < n; ++i)
-        for (std::size_t j = 0; j < b.dim; ++j) {
-            double v = kSixth * b.Row(i - 1)[j];
-            v += kTwoThirds * b.Row(i)[j];
-            v += kSixth * b.Row(i + 1)[j];
-            s.Row(i)[j] = v;
+// Segment i's Bezier points from the de Boor points b: the joint s[i], two thirds of the way
+// along b[i] b[i+1] from either end, the joint s[i+1]. A joint is an end point, or
+// (b[i-1] + 4 b[i] + b[i+1]) / 6 between.
+std::vector<double> BezierControlPoints(const double* b, std::size_t n, std::size_t dim) {
+    std::vector<double> ctrlp(4 * (n - 1) * dim);
+    double* out = ctrlp.data();
+    for (std::size_t i = 0; i + 1 < n; ++i, out += 4 * dim) {
+        const double* b0 = b + i * dim;
+        const double* b1 = b0 + dim;
+        for (std::size_t j = 0; j < dim; ++j) {
+            out[dim + j] = kTwoThirds * b0[j] + kThird * b1[j];
+            out[2 * dim + j] = kThird * b0[j] + kTwoThirds * b1[j];
         }
-    return s;
-}
-
-std::vector<double> BezierControlPoints(const Rows& b, const Rows& s, std::size_t n) {
-    const std::size_t dim = b.dim;
-    std::vector<double> ctrlp;
-    ctrlp.reserve(4 * (n - 1) * dim);
-    for (std::size_t i = 0; i + 1 < n; ++i) {
-        const double* b0 = b.Row(i);
-        const double* b1 = b.Row(i + 1);
-        ctrlp.insert(ctrlp.end(), s.Row(i), s.Row(i) + dim);
-        for (std::size_t j = 0; j < dim; ++j)
-            ctrlp.push_back(kTwoThirds * b0[j] + kThird * b1[j]);
-        for (std::size_t j = 0; j < dim; ++j)
-            ctrlp.push_back(kThird * b0[j] + kTwoThirds * b1[j]);
-        ctrlp.insert(ctrlp.end(), s.Row(i + 1), s.Row(i + 1) + dim);
     }
+    // Each joint ends one segment and starts the next.
+    for (std::size_t i = 0; i < n; ++i)
+        for (std::size_t j = 0; j < dim; ++j) {
+            const double* bi = b + i * dim;
+            double v = bi[j];
+            if (i > 0 && i + 1 < n) {
+                v = kSixth * (bi - dim)[j];
+                v += kTwoThirds * bi[j];
+                v += kSixth * (bi + dim)[j];
+            }
+            if (i > 0)
+                ctrlp[(4 * (i - 1) + 3) * dim + j] = v;
+            if (i + 1 < n)
+                ctrlp[4 * i * dim + j] = v;
+        }
     return ctrlp;
 }
 
@@ -150,9 +129,10 @@ Status InterpolateCubicNatural(const std::vector<double>& points, std::size_t di
             for (int copy = 0; copy < 4; ++copy)
                 ctrlp.insert(ctrlp.end(), points.begin(), points.end());
         } else {
-            const Rows input{dimension, points};
-            const Rows b = DeBoorPoints(input, n);
-            ctrlp = BezierControlPoints(b, Joints(b, n), n);
+            std::vector<double> b = points;
+            if (n >= 3)
+                SolveInteriorDeBoorPoints(b.data(), n, dimension);
+            ctrlp = BezierControlPoints(b.data(), n, dimension);
         }
         spline = BSpline(dimension, std::move(ctrlp), BezierKnots(n));
     } catch (const std::bad_alloc&) {

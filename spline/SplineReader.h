@@ -51,6 +51,7 @@ private:
     // The bisection from level `count` on, over [low, high]; `segment` is the segment whose
     // inside holds every midpoint of the interval, when that is known, or kNoSegment.
     // Values of the searched coordinate near the interval's ends, when they are at hand.
+    struct Estimate;
     struct Ends {
         double low, high;
     };
