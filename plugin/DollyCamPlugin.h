@@ -10,12 +10,14 @@
 //   plugin/CommandHandlers.cpp     console-command entry points
 //   plugin/PluginWindowSlots.cpp   the settings window's host interface
 //   plugin/OverlaySteps.cpp        Render's overlay steps and the orbit view's switch
+//   plugin/HistorySteps.cpp        undo and redo, and where path changes become steps
 
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "core/DollyCam.h"
+#include "core/PathHistory.h"
 #include "corvane/plugin/CorvanePlugin.h"
 #include "corvane/plugin/PluginWindow.h"
 #include "overlay/HandleGizmo.h"
@@ -59,6 +61,16 @@ public:
     void onPathCommand(const std::vector<std::string>& params);
     void onPathToolCommand(const std::vector<std::string>& params);
     void onPresetCommand(const std::vector<std::string>& params);
+    // dolly_undo and dolly_redo.
+    void onHistoryCommand(const std::vector<std::string>& params);
+
+    // --- Undo and redo (plugin/HistorySteps.cpp) ---------------------------------------------
+    // Puts back the path and selection before the newest step (or after the next redo step),
+    // rebuilds both strategies and says what it did in one console line.
+    void StepHistory(HistoryStep step);
+    // Ends the change under way as one step, unless a gesture is still under way: a widget of
+    // the settings window or a gizmo drag held with the left button.
+    void CheckpointHistoryUnlessHeld();
 
     // --- Variable handlers (old value text, the changed variable) ---------------------------
     void onInterpModeChanged(std::string oldValue, CVarWrapper cvar);
@@ -99,11 +111,19 @@ public:
     PanelState panels;
     // The path tools' controls and the live transforms' baseline.
     PathToolsState pathTools;
+    // Every change to the path, as steps to undo and redo.
+    PathHistory history;
+    // A widget of the settings window was held at the end of its last frame (a drag, a
+    // slider, a typed field, the timeline): its changes are not a step yet.
+    bool windowGestureHeld = false;
 
 private:
     void RegisterVariables();
     void RegisterCommands();
     CommandContext MakeCommandContext();
+    // Runs a console command as one step named after it (plugin/HistorySteps.cpp).
+    void RunCommandAsStep(const std::vector<std::string>& params,
+                          void (DollyCamPlugin::*member)(const std::vector<std::string>&));
     WindowContext MakeWindowContext();
     // Runs a host-called body behind the exception guard.
     void Guarded(const char* entryPoint, const std::function<void()>& body);
