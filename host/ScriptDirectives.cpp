@@ -304,6 +304,8 @@ LineOutcome ScriptDirectives::RunKey(const Words& words) {
     RunFrame();
     for (const Key key : keys)
         world.Keyboard().Release(key);
+    // Released for a frame too, so that a next chord is a new press.
+    RunFrame();
     return {};
 }
 

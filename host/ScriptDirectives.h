@@ -24,7 +24,7 @@
 //                          game frame (host/PointerInput.h).
 //   @key CHORD             press the keys of CHORD ("Ctrl+Shift+Z", see ParseKeyChord in
 //                          host/KeyboardInput.h) together for one game frame, then release
-//                          them
+//                          them for one more (2 frames)
 //   @click LABEL           click the plugin's widget LABEL (the rest of the line, kept exactly:
 //                          "@click Orbit Path##op")
 //   @drag LABEL DX DY      drag it by DX, DY canvas pixels (the label is all before the last
