@@ -2,8 +2,9 @@
 //   a console command is one step, named after the command;
 //   a frame of the settings window ends a step unless one of its widgets is held;
 //   a gizmo drag is one step from press to release.
-// The history is ended before and after a command, so a command typed in the middle of a drag
-// is a step of its own between two parts of the drag.
+// A command ends the step under way before it runs, and its own after, so a command typed in
+// the middle of a drag is a step of its own between two parts of the drag. Undo and redo go
+// through the same wrapper: both ends find nothing new.
 
 #include <imgui.h>
 

@@ -49,6 +49,36 @@ protected:
     }
 };
 
+// Ctrl+Z in a text field is the field's own undo, and the keys do nothing for a window
+// without the focus.
+TEST_F(HistoryControlsTest, TheKeysAreTheWindowsWhileItHasTheFocusAndNoFieldIsTyped) {
+    host.Run("dolly_snapshot_select 60");
+    host.Tick();
+    const SnapshotMap path = *Cam().snapshots;
+    const auto field = host.Widget("##frameshiftamt");
+    ASSERT_TRUE(field);
+    PressAt(field->minX + 4, field->CentreY());
+    Release();
+    Chord({Key::Ctrl, Key::Z});
+    EXPECT_TRUE(SamePathBits(*Cam().snapshots, path));
+    Chord({Key::Escape});
+
+    // The window shrunk by its grip, then a click beside it takes the focus away.
+    PressAt(1276, 716);
+    MoveHeldTo(600, 400);
+    Release();
+    PressAt(1000, 600);
+    Release();
+    Chord({Key::Ctrl, Key::Z});
+    EXPECT_TRUE(SamePathBits(*Cam().snapshots, path));
+    for (const std::string& line : host.Lines())
+        EXPECT_EQ(line.rfind("Undid", 0), std::string::npos) << line;
+
+    EXPECT_TRUE(host.Click("Quorvel")); // the title bar gives it back
+    Chord({Key::Ctrl, Key::Z});
+    EXPECT_EQ(Cam().snapshots->size(), 3u);
+}
+
 enum class Change {
     Command,
     GizmoDrag,
