@@ -12,7 +12,7 @@ bool HistoryButton(const char* label, const std::string& stepName) {
     ImGui::BeginDisabled(none);
     const bool pressed = ImGui::Button(label);
     ImGui::EndDisabled();
-    if (!none && ImGui::IsItemHovered(ImGuiHoveredFlags_AllowWhenDisabled))
+    if (!none && ImGui::IsItemHovered())
         ImGui::SetTooltip("%s", stepName.c_str());
     return pressed && !none;
 }
