@@ -1,18 +1,20 @@
-// Undo and redo of every kind of change, each made and taken back through real input: the
-// console, the mouse on the window, the timeline and the gizmo, the window's keys and buttons.
+// Undo and redo of every kind of change, each made and taken back as a user does, in script
+// lines: the console, the mouse on the window, the timeline and the view, the window's keys and
+// buttons.
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 
 #include "tests/ui/SnapshotsWindow.h"
-#include "ui/LiveTransforms.h"
 
 namespace Quorvel::Testing {
 namespace {
 
-using Corvane::Host::Key;
-
 class HistoryControlsTest : public SnapshotsWindowTest {
+public:
+    using SnapshotsWindowTest::DotOf;
+
 protected:
     void SetUp() override {
         SnapshotsWindowTest::SetUp();
@@ -25,182 +27,133 @@ protected:
         host.ClearLines();
     }
 
-    void Chord(std::initializer_list<Key> keys) {
-        for (const Key key : keys)
-            host.KeyDown(key);
-        host.Tick();
-        for (const Key key : keys)
-            host.KeyUp(key);
-        host.Tick();
-    }
+    void Run(const std::string& script) { ASSERT_EQ(host.RunScript(script), 0) << host.Errors(); }
 
-    // The second waypoint dragged up one pixel a frame, with the window closed so the mouse
-    // is the gizmo's.
-    void DragSecondWaypointInTheView(int frames) {
-        host.Run("togglemenu dollycam");
-        PressAt(512, 360);
-        for (int moved = 1; moved <= frames; ++moved) {
-            host.MouseMove(512, 360.0f - moved);
-            host.Tick();
-        }
-        Release();
-        host.Run("togglemenu dollycam");
-        host.Tick(2);
+    // The drawn path is the path's own: a rebuild now samples the same.
+    bool CacheIsFresh() {
+        const PathCache cache = Cam().pathCache;
+        Cam().UpdateLocationStrategy();
+        const PathCache& fresh = Cam().pathCache;
+        return std::equal(cache.begin(), cache.end(), fresh.begin(), fresh.end(),
+                          [](const PathCacheSample& a, const PathCacheSample& b) {
+                              return a.frame == b.frame && a.location == b.location;
+                          });
     }
 };
 
-// Ctrl+Z in a text field is the field's own undo, and the keys do nothing for a window
-// without the focus.
+// Ctrl+Z in a text field is the field's own undo, and a window without the focus has no keys.
 TEST_F(HistoryControlsTest, TheKeysAreTheWindowsWhileItHasTheFocusAndNoFieldIsTyped) {
     host.Run("dolly_snapshot_select 60");
     host.Tick();
-    const SnapshotMap path = *Cam().snapshots;
     const auto field = host.Widget("##frameshiftamt");
     ASSERT_TRUE(field);
-    PressAt(field->minX + 4, field->CentreY());
-    Release();
-    Chord({Key::Ctrl, Key::Z});
-    EXPECT_TRUE(SamePathBits(*Cam().snapshots, path));
-    Chord({Key::Escape});
-
-    // The window shrunk by its grip, then a click beside it takes the focus away.
-    PressAt(1276, 716);
-    MoveHeldTo(600, 400);
-    Release();
-    PressAt(1000, 600);
-    Release();
-    Chord({Key::Ctrl, Key::Z});
-    EXPECT_TRUE(SamePathBits(*Cam().snapshots, path));
-    for (const std::string& line : host.Lines())
-        EXPECT_EQ(line.rfind("Undid", 0), std::string::npos) << line;
-
-    EXPECT_TRUE(host.Click("Quorvel")); // the title bar gives it back
-    Chord({Key::Ctrl, Key::Z});
+    // Its text, left of its -/+ buttons.
+    Run("@mouse " + std::to_string(field->minX + 4) + " " + std::to_string(field->CentreY()) +
+        "\n@tick\n@down 0\n@tick\n@up 0\n@tick\n@key Ctrl+Z\n@key Escape\n"
+        // shrunk by its grip, then a click beside it
+        "@mouse 1276 716\n@tick\n@down 0\n@tick\n@mouse 600 400\n@tick 2\n@up 0\n@tick\n"
+        "@mouse 1000 600\n@tick\n@down 0\n@tick\n@up 0\n@tick\n@key Ctrl+Z\n");
+    EXPECT_EQ(Cam().snapshots->size(), 4u);
+    Run("@click Quorvel\n@key Ctrl+Z\n"); // its title bar gives it the focus back
     EXPECT_EQ(Cam().snapshots->size(), 3u);
 }
 
-enum class Change {
-    Command,
-    GizmoDrag,
-    TimelineDrag,
-    RowDeletion,
-    ClearAll,
-    LiveScale,
-    Load,
-    Reverse
-};
-enum class Channel { Console, Keys, ShiftKeys, Button };
-
 struct ChangeKind {
     const char* name;
-    Change change;
     const char* step; // as "Undid: ..." names it
-    Channel undo;
-    Channel redo;
+    std::string (*script)(HistoryControlsTest&);
+    const char* undo;
+    const char* redo;
 };
+
+std::string GizmoDragOf50Frames(HistoryControlsTest&) {
+    // The window closed, so that the mouse is the view's; the second waypoint a pixel a frame.
+    std::string script = "togglemenu dollycam\n@mouse 512 360\n@tick\n@down 0\n@tick\n";
+    for (int y = 359; y > 309; --y)
+        script += "@mouse 512 " + std::to_string(y) + "\n@tick\n";
+    return script + "@up 0\n@tick\ntogglemenu dollycam\n@tick 2\n";
+}
+
+std::string TimelineDrag(HistoryControlsTest& t) {
+    const auto dot = t.DotOf(60);
+    std::string script = "@mouse " + std::to_string(dot.x) + " " + std::to_string(dot.y) +
+                         "\n@tick\n@down 0\n@tick\n";
+    for (int dx = 10; dx <= 40; dx += 10)
+        script +=
+            "@mouse " + std::to_string(dot.x + dx) + " " + std::to_string(dot.y) + "\n@tick\n";
+    return script + "@up 0\n@tick\n";
+}
 
 void PrintTo(const ChangeKind& kind, std::ostream* out) {
     *out << kind.name;
 }
 
-class EveryChange : public HistoryControlsTest, public testing::WithParamInterface<ChangeKind> {
-protected:
-    void Make(Change change) {
-        switch (change) {
-        case Change::Command:
-            host.Run("dolly_path_offset 10 -2.5 0");
-            break;
-        case Change::GizmoDrag:
-            DragSecondWaypointInTheView(50);
-            break;
-        case Change::TimelineDrag:
-            DragDot(60, 40);
-            break;
-        case Change::RowDeletion:
-            EXPECT_TRUE(host.Click("X##3"));
-            break;
-        case Change::ClearAll:
-            EXPECT_TRUE(host.Click("Clear All"));
-            break;
-        case Change::LiveScale:
-            ShowOnly("Path Tools");
-            EXPECT_TRUE(host.Drag("Scale##sc", 60, 0));
-            break;
-        case Change::Load:
-            // The path on file has a waypoint fewer than the unsaved one it is loaded over.
-            host.Run("dolly_snapshot_delete 4");
-            host.Run("dolly_path_save kept.json");
-            host.Run("dolly_undo");
-            host.Run("dolly_path_load kept.json");
-            break;
-        case Change::Reverse:
-            ShowOnly("Path Tools");
-            EXPECT_TRUE(host.Click("Reverse Path"));
-            break;
-        }
-    }
-
-    void Step(Channel channel, bool redo) {
-        switch (channel) {
-        case Channel::Console:
-            host.Run(redo ? "dolly_redo" : "dolly_undo");
-            break;
-        case Channel::Keys:
-            Chord({Key::Ctrl, redo ? Key::Y : Key::Z});
-            break;
-        case Channel::ShiftKeys:
-            Chord({Key::Ctrl, Key::Shift, Key::Z});
-            break;
-        case Channel::Button:
-            EXPECT_TRUE(host.Click(redo ? "Redo" : "Undo"));
-            break;
-        }
-    }
-};
+class EveryChange : public HistoryControlsTest, public testing::WithParamInterface<ChangeKind> {};
 
 TEST_P(EveryChange, IsOneStepUndoneAndRedoneBitForBit) {
     const ChangeKind& kind = GetParam();
     const SnapshotMap before = *Cam().snapshots;
     const int selected = Selected();
     const size_t steps = Plugin().history.UndoCount();
-    Make(kind.change);
-    host.Tick();
+    Run(kind.script(*this) + "@tick\n");
     const SnapshotMap after = *Cam().snapshots;
     ASSERT_FALSE(SamePathBits(before, after));
     EXPECT_EQ(Plugin().history.UndoCount(), steps + 1);
 
     host.ClearLines();
-    Step(kind.undo, false);
+    Run(kind.undo);
     EXPECT_TRUE(SamePathBits(*Cam().snapshots, before));
     EXPECT_EQ(Selected(), selected);
-    EXPECT_EQ(Plugin().history.UndoCount(), steps);
+    EXPECT_TRUE(CacheIsFresh());
     ASSERT_FALSE(host.Lines().empty());
     EXPECT_EQ(host.Lines().front(), std::string("Undid: ") + kind.step);
     // The live controls describe the path as it now is: no transform.
     EXPECT_FALSE(Plugin().pathTools.hasTransformBaseline);
     EXPECT_EQ(Plugin().pathTools.transformScale, 1.0f);
-    Step(kind.redo, true);
+    Run(kind.redo);
     EXPECT_TRUE(SamePathBits(*Cam().snapshots, after));
     EXPECT_EQ(Plugin().history.RedoCount(), 0u);
+}
+
+std::string Script(const char* text) {
+    return text;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, EveryChange,
     testing::Values(
-        ChangeKind{"Command", Change::Command, "Path offset", Channel::Keys, Channel::ShiftKeys},
-        ChangeKind{"GizmoDragOf50Frames", Change::GizmoDrag, "Waypoint dragged", Channel::Button,
-                   Channel::Keys},
-        ChangeKind{"TimelineDrag", Change::TimelineDrag, "Waypoint re-timed", Channel::Keys,
-                   Channel::Button},
-        ChangeKind{"RowDeletion", Change::RowDeletion, "Snapshot deleted", Channel::Console,
-                   Channel::Keys},
-        ChangeKind{"ClearAll", Change::ClearAll, "Path cleared", Channel::Button, Channel::Console},
-        ChangeKind{"LiveScale", Change::LiveScale, "Path scaled", Channel::Keys, Channel::Button},
-        ChangeKind{"LoadOverAnUnsavedPath", Change::Load, "Path loaded", Channel::Console,
-                   Channel::Console},
-        ChangeKind{"Reverse", Change::Reverse, "Path reversed", Channel::Button,
-                   Channel::ShiftKeys}),
-    [](const testing::TestParamInfo<ChangeKind>& info) { return info.param.name; });
+        ChangeKind{"Command", "Path offset",
+                   [](HistoryControlsTest&) { return Script("dolly_path_offset 10 -2.5 0\n"); },
+                   "@key Ctrl+Z", "@key Ctrl+Shift+Z"},
+        ChangeKind{"GizmoDragOf50Frames", "Waypoint dragged", GizmoDragOf50Frames, "@click Undo",
+                   "@key Ctrl+Y"},
+        ChangeKind{"TimelineDrag", "Waypoint re-timed", TimelineDrag, "@key Ctrl+Z", "@click Redo"},
+        ChangeKind{"RowDeletion", "Snapshot deleted",
+                   [](HistoryControlsTest&) { return Script("@click X##3\n"); }, "dolly_undo",
+                   "@key Ctrl+Y"},
+        ChangeKind{"ClearAll", "Path cleared",
+                   [](HistoryControlsTest&) { return Script("@click Clear All\n"); }, "@click Undo",
+                   "dolly_redo"},
+        ChangeKind{"LiveScale", "Path scaled",
+                   [](HistoryControlsTest&) {
+                       return Script("@click Snapshots\n@click Path Tools\n@tick\n"
+                                     "@drag Scale##sc 60 0\n");
+                   },
+                   "@key Ctrl+Z", "@click Redo"},
+        ChangeKind{"LoadOverAnUnsavedPath", "Path loaded",
+                   [](HistoryControlsTest&) {
+                       // The file has a waypoint fewer than the unsaved path.
+                       return Script("dolly_snapshot_delete 4\ndolly_path_save kept.json\n"
+                                     "dolly_undo\ndolly_path_load kept.json\n");
+                   },
+                   "dolly_undo", "dolly_redo"},
+        ChangeKind{"Reverse", "Path reversed",
+                   [](HistoryControlsTest&) {
+                       return Script("@click Snapshots\n@click Path Tools\n@tick\n"
+                                     "@click Reverse Path\n");
+                   },
+                   "@click Undo", "@key Ctrl+Shift+Z"}),
+    [](const testing::TestParamInfo<ChangeKind>& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace Quorvel::Testing
