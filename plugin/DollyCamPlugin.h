@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "core/DollyCam.h"
+#include "export/ExportCommands.h"
 #include "corvane/plugin/CorvanePlugin.h"
 #include "corvane/plugin/PluginWindow.h"
 #include "overlay/HandleGizmo.h"
@@ -59,6 +60,8 @@ public:
     void onPathCommand(const std::vector<std::string>& params);
     void onPathToolCommand(const std::vector<std::string>& params);
     void onPresetCommand(const std::vector<std::string>& params);
+    void onRecordCommand(const std::vector<std::string>& params);
+    void onExportCommand(const std::vector<std::string>& params);
 
     // --- Variable handlers (old value text, the changed variable) ---------------------------
     void onInterpModeChanged(std::string oldValue, CVarWrapper cvar);
@@ -109,4 +112,6 @@ private:
     void Guarded(const char* entryPoint, const std::function<void()>& body);
 
     CommandContext commandContext;
+    // Stands between playback and the game camera, recording when asked (export/).
+    ExportContext exportContext;
 };
