@@ -15,6 +15,8 @@ namespace {
 
 constexpr const char* kPointerExtension = "KHR_animation_pointer";
 constexpr double kNearClipMetres = 0.01;
+// Far beyond any arena; tinygltf always writes zfar, and an infinite one would be its absence.
+constexpr double kFarClipMetres = 10000.0;
 constexpr double kPi = 3.141592653589793;
 
 // The four animated series, each one accessor over its own stretch of the single buffer.
@@ -71,6 +73,7 @@ void AddCamera(tinygltf::Model& model, const CameraTrack& track, const Series& s
     camera.perspective.aspectRatio = track.aspect;
     camera.perspective.yfov = series.yfovs.front();
     camera.perspective.znear = kNearClipMetres;
+    camera.perspective.zfar = kFarClipMetres;
     model.cameras.push_back(camera);
 
     tinygltf::Node node;
