@@ -5,9 +5,9 @@
 #include <vector>
 
 struct TrackSample {
-    int frame = 0;       // replay frame
-    double seconds = 0.0; // replay time of that frame
-    float x = 0.0f, y = 0.0f, z = 0.0f;             // world units (1 cm), left-handed, Z up
+    int frame = 0;                               // replay frame
+    double seconds = 0.0;                        // replay time of that frame
+    float x = 0.0f, y = 0.0f, z = 0.0f;          // world units (1 cm), left-handed, Z up
     float pitch = 0.0f, yaw = 0.0f, roll = 0.0f; // rotator units, 65536 a turn
     float fov = 90.0f;                           // horizontal, degrees
 };

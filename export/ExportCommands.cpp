@@ -121,8 +121,7 @@ void RunExportCommand(const ExportContext& context, const std::vector<std::strin
         console.log(SaveFailureMessage(file, error));
         return;
     }
-    console.log("Exported " + std::to_string(track.samples.size()) + " frames to " +
-                file.string());
+    console.log("Exported " + std::to_string(track.samples.size()) + " frames to " + file.string());
 }
 
 void EndRecordingOnLeave(const ExportContext& context) {

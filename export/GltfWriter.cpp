@@ -121,8 +121,8 @@ tinygltf::Model MakeModel(const CameraTrack& track) {
     model.accessors[times].maxValues = {series.times.back()};
     tinygltf::Animation animation;
     animation.name = "Flight";
-    AddChannel(animation, times, AddAccessor(model, series.translations, TINYGLTF_TYPE_VEC3, 3),
-               0, "translation");
+    AddChannel(animation, times, AddAccessor(model, series.translations, TINYGLTF_TYPE_VEC3, 3), 0,
+               "translation");
     AddChannel(animation, times, AddAccessor(model, series.rotations, TINYGLTF_TYPE_VEC4, 4), 0,
                "rotation");
     AddChannel(animation, times, AddAccessor(model, series.yfovs, TINYGLTF_TYPE_SCALAR, 1), -1,

@@ -62,9 +62,8 @@ Quat CameraOrientationYUp(double pitch, double yaw, double roll) {
     const Math::CameraBasis basis = Math::MakeCameraBasis(pitch, yaw, roll);
     // The columns are where the camera's own x (right), y (up) and z (behind) point.
     const Vec3 right = ToYUp(basis.right), up = ToYUp(basis.up), forward = ToYUp(basis.forward);
-    const double m[3][3] = {{right.x, up.x, -forward.x},
-                            {right.y, up.y, -forward.y},
-                            {right.z, up.z, -forward.z}};
+    const double m[3][3] = {
+        {right.x, up.x, -forward.x}, {right.y, up.y, -forward.y}, {right.z, up.z, -forward.z}};
     return FromMatrix(m);
 }
 

@@ -52,8 +52,7 @@ bool CheckTrack(const CameraTrack& track, bool needsRisingTimes, std::string& er
     return true;
 }
 
-bool Encode(TrackFormat format, const CameraTrack& track, std::string& bytes,
-            std::string& error) {
+bool Encode(TrackFormat format, const CameraTrack& track, std::string& bytes, std::string& error) {
     switch (format) {
     case TrackFormat::Gltf:
     case TrackFormat::Glb:

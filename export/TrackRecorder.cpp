@@ -12,9 +12,18 @@ void TrackRecorder::ApplyPOV(float x, float y, float z, float pitch, float yaw, 
     ReplayServerWrapper replay = gameWrapper->GetGameEventAsReplay();
     if (replay.IsNull())
         return;
+    const int frame = replay.GetCurrentReplayFrame();
+    const float now = replay.GetSecondsElapsed();
+    if (visiting && frame == visitFrame && now != visitClock)
+        return; // the replay still shows the frame a game frame recorded already
+    if (!visiting || frame != visitFrame) {
+        visiting = true;
+        visitFrame = frame;
+        visitClock = now;
+    }
     const CameraPose held = camera->ReadCamera();
     TrackSample sample;
-    sample.frame = replay.GetCurrentReplayFrame();
+    sample.frame = frame;
     sample.seconds = replay.GetReplayTimeElapsed();
     sample.x = held.x;
     sample.y = held.y;
@@ -32,6 +41,7 @@ CameraPose TrackRecorder::ReadCamera() {
 
 void TrackRecorder::Start(const std::filesystem::path& target) {
     frames.clear();
+    visiting = false;
     file = target;
     recording = true;
 }

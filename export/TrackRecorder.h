@@ -4,9 +4,11 @@
 // game then holds it (whole rotator units) is kept with the replay frame and replay time.
 // Whatever shaped the pose (target lock, soft follow, frame shift) is in it.
 //
-// Each replay frame keeps the last pose written at it: playback may write twice in one game
-// frame, a paused replay shows one frame for many, and playing a stretch of the replay again
-// records it again over the earlier take. Samples come out in frame order.
+// Each replay frame keeps the camera as the first game frame that showed it ended: playback
+// may write twice in one game frame (the last write is what was seen), a paused replay (or
+// one slower than the game) shows a frame for many game frames (the flight is kept at the
+// replay's own pace), and playing a stretch of the replay again records it again over the
+// earlier take. Samples come out in frame order.
 
 #include <filesystem>
 #include <map>
@@ -41,4 +43,9 @@ private:
     bool recording = false;
     std::filesystem::path file;
     std::map<int, TrackSample> frames;
+    // The replay frame of the last write, and the game clock of the first game frame of that
+    // stay on it: later writes at that clock replace its sample, later game frames do not.
+    bool visiting = false;
+    int visitFrame = 0;
+    float visitClock = 0.0f;
 };

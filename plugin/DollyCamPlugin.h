@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "core/DollyCam.h"
-#include "export/ExportCommands.h"
 #include "corvane/plugin/CorvanePlugin.h"
 #include "corvane/plugin/PluginWindow.h"
+#include "export/ExportCommands.h"
 #include "overlay/HandleGizmo.h"
 #include "overlay/OrbitView.h"
 #include "overlay/ReferenceShape.h"

@@ -131,8 +131,7 @@ void DollyCamPlugin::RegisterCommands() {
         "Delete preset: dolly_preset_delete name", 0);
     add("dolly_preset_list", &DollyCamPlugin::onPresetCommand, "List all saved presets", 0);
     add("dolly_record_start", &DollyCamPlugin::onRecordCommand,
-        "Record the camera playback flies: dolly_record_start file(.gltf/.glb/.chan/.csv)",
-        kGame);
+        "Record the camera playback flies: dolly_record_start file(.gltf/.glb/.chan/.csv)", kGame);
     add("dolly_record_stop", &DollyCamPlugin::onRecordCommand,
         "Stop recording and save the frames: dolly_record_stop [file]", kGame);
     add("dolly_export", &DollyCamPlugin::onExportCommand,
