@@ -17,6 +17,10 @@ double CanvasAspect(const ExportContext& context) {
     return kDefaultAspect;
 }
 
+std::string Frames(std::size_t count) {
+    return std::to_string(count) + (count == 1 ? " frame" : " frames");
+}
+
 fs::path Resolve(const ExportContext& context, const std::string& name) {
     const CommandContext& command = context.command;
     const std::string directory = command.pathDirectory ? *command.pathDirectory : std::string();
@@ -56,8 +60,7 @@ bool SaveRecording(const ExportContext& context, const fs::path& file, bool keep
             recorder.Discard();
         return !keepOnFailure;
     }
-    console.log("Recorded " + std::to_string(recorder.FrameCount()) + " frames to " +
-                file.string());
+    console.log("Recorded " + Frames(recorder.FrameCount()) + " to " + file.string());
     recorder.Discard();
     return true;
 }
@@ -121,7 +124,7 @@ void RunExportCommand(const ExportContext& context, const std::vector<std::strin
         console.log(SaveFailureMessage(file, error));
         return;
     }
-    console.log("Exported " + std::to_string(track.samples.size()) + " frames to " + file.string());
+    console.log("Exported " + Frames(track.samples.size()) + " to " + file.string());
 }
 
 void EndRecordingOnLeave(const ExportContext& context) {
