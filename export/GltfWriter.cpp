@@ -17,7 +17,6 @@ constexpr const char* kPointerExtension = "KHR_animation_pointer";
 constexpr double kNearClipMetres = 0.01;
 // Far beyond any arena; tinygltf always writes zfar, and an infinite one would be its absence.
 constexpr double kFarClipMetres = 10000.0;
-constexpr double kPi = 3.141592653589793;
 
 // The four animated series, each one accessor over its own stretch of the single buffer.
 struct Series {
@@ -41,7 +40,7 @@ Series MakeSeries(const CameraTrack& track) {
         previous = q;
         series.rotations.insert(series.rotations.end(),
                                 {float(q.x), float(q.y), float(q.z), float(q.w)});
-        series.yfovs.push_back(float(VerticalFovDegrees(s.fov, track.aspect) * kPi / 180.0));
+        series.yfovs.push_back(float(VerticalFovRadians(s.fov, track.aspect)));
     }
     return series;
 }

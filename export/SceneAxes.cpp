@@ -81,9 +81,13 @@ Vec3 EulerZxyDegrees(const Quat& q) {
             Degrees(std::atan2(m[1][0], m[1][1]))};
 }
 
-double VerticalFovDegrees(double horizontalDegrees, double aspect) {
+double VerticalFovRadians(double horizontalDegrees, double aspect) {
     const double halfWidth = std::tan(horizontalDegrees * kPi / 360.0);
-    return Degrees(2.0 * std::atan(halfWidth / aspect));
+    return 2.0 * std::atan(halfWidth / aspect);
+}
+
+double VerticalFovDegrees(double horizontalDegrees, double aspect) {
+    return Degrees(VerticalFovRadians(horizontalDegrees, aspect));
 }
 
 } // namespace Quorvel::Export

@@ -29,8 +29,9 @@ Quat CameraOrientationYUp(double pitch, double yaw, double roll);
 // Y: R = Ry * Rx * Rz), Nuke's camera default. At straight up or down, z is 0.
 Vec3 EulerZxyDegrees(const Quat& q);
 
-// The vertical field of view, degrees, of a horizontal one over a canvas of the aspect
-// (width / height).
+// The vertical field of view of a horizontal one in degrees over a canvas of the aspect
+// (width / height), in degrees (.chan) or radians (glTF).
 double VerticalFovDegrees(double horizontalDegrees, double aspect);
+double VerticalFovRadians(double horizontalDegrees, double aspect);
 
 } // namespace Quorvel::Export
