@@ -43,26 +43,25 @@ fs::path ExportTarget(const ExportContext& context, const std::vector<std::strin
     return Resolve(context, arguments[1]);
 }
 
-// Writes the recording to file and ends it; on failure it goes on and true is returned only
-// when it ended.
-bool SaveRecording(const ExportContext& context, const fs::path& file, bool keepOnFailure) {
+// Writes the recording to file and ends it. A failed save ends it too, unless keepOnFailure:
+// the frames then wait for another try.
+void SaveRecording(const ExportContext& context, const fs::path& file, bool keepOnFailure) {
     CVarManagerWrapper& console = *context.command.cvarManager;
     TrackRecorder& recorder = *context.recorder;
     if (recorder.FrameCount() == 0) {
         console.log("Nothing recorded: playback wrote no frame");
         recorder.Discard();
-        return true;
+        return;
     }
     std::string error;
     if (!WriteTrackFile(file, recorder.Track(CanvasAspect(context)), error)) {
         console.log(SaveFailureMessage(file, error) + (keepOnFailure ? "; still recording" : ""));
         if (!keepOnFailure)
             recorder.Discard();
-        return !keepOnFailure;
+        return;
     }
     console.log("Recorded " + Frames(recorder.FrameCount()) + " to " + file.string());
     recorder.Discard();
-    return true;
 }
 
 void StartRecording(const ExportContext& context, const std::vector<std::string>& arguments) {
