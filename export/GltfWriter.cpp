@@ -87,6 +87,19 @@ void AddCamera(tinygltf::Model& model, const CameraTrack& track, const Series& s
     model.defaultScene = 0;
 }
 
+// Animation times must rise strictly, as the file holds them (in float).
+bool TimesRise(const CameraTrack& track, const Series& series, std::string& error) {
+    for (std::size_t i = 1; i < series.times.size(); ++i) {
+        if (!(series.times[i] > series.times[i - 1])) {
+            error = "the replay time does not rise from frame " +
+                    std::to_string(track.samples[i - 1].frame) + " to frame " +
+                    std::to_string(track.samples[i].frame);
+            return false;
+        }
+    }
+    return true;
+}
+
 // One sampler and channel; a node of -1 with a pointer animates that property instead.
 void AddChannel(tinygltf::Animation& animation, int input, int output, int node,
                 const std::string& path, const std::string& pointer = std::string()) {
@@ -106,8 +119,7 @@ void AddChannel(tinygltf::Animation& animation, int input, int output, int node,
     animation.channels.push_back(channel);
 }
 
-tinygltf::Model MakeModel(const CameraTrack& track) {
-    const Series series = MakeSeries(track);
+tinygltf::Model MakeModel(const CameraTrack& track, const Series& series) {
     tinygltf::Model model;
     model.asset.version = "2.0";
     model.asset.generator = "Quorvel";
@@ -180,7 +192,10 @@ bool MendGlb(std::string& glb, std::string& error) {
 } // namespace
 
 bool GltfBytes(const CameraTrack& track, bool binary, std::string& bytes, std::string& error) {
-    const tinygltf::Model model = MakeModel(track);
+    const Series series = MakeSeries(track);
+    if (!TimesRise(track, series, error))
+        return false;
+    const tinygltf::Model model = MakeModel(track, series);
     std::ostringstream stream;
     tinygltf::TinyGLTF writer;
     if (!writer.WriteGltfSceneToStream(&model, stream, !binary, binary)) {

@@ -9,7 +9,7 @@
 
 #include "export/CameraTrack.h"
 
-// The .gltf text (the buffer embedded as a data URI) or, with binary, the .glb bytes. The
-// track holds at least one sample with rising times; on failure returns false with the
-// reason in error.
+// The .gltf text (the buffer embedded as a data URI) or, with binary, the .glb bytes, for a
+// track of at least one sample. Replay times that do not rise from one sample to the next
+// (as floats) are refused: on failure returns false with the reason in error.
 bool GltfBytes(const CameraTrack& track, bool binary, std::string& bytes, std::string& error);

@@ -23,7 +23,7 @@ bool IsFinite(const TrackSample& s) {
     return true;
 }
 
-bool CheckTrack(const CameraTrack& track, bool needsRisingTimes, std::string& error) {
+bool CheckTrack(const CameraTrack& track, std::string& error) {
     if (track.samples.empty()) {
         error = "there is no frame to write";
         return false;
@@ -32,20 +32,13 @@ bool CheckTrack(const CameraTrack& track, bool needsRisingTimes, std::string& er
         error = "the canvas has no size";
         return false;
     }
-    for (std::size_t i = 0; i < track.samples.size(); ++i) {
-        const TrackSample& s = track.samples[i];
+    for (const TrackSample& s : track.samples) {
         if (!IsFinite(s)) {
             error = "frame " + std::to_string(s.frame) + " holds a value that is not finite";
             return false;
         }
         if (!(s.fov > 0.0f && s.fov < 180.0f)) {
             error = "frame " + std::to_string(s.frame) + " has a field of view outside 0 to 180";
-            return false;
-        }
-        if (needsRisingTimes && i > 0 && !(s.seconds > track.samples[i - 1].seconds)) {
-            error = "the replay time does not rise from frame " +
-                    std::to_string(track.samples[i - 1].frame) + " to frame " +
-                    std::to_string(s.frame);
             return false;
         }
     }
@@ -112,10 +105,9 @@ bool WriteTrackFile(const fs::path& file, const CameraTrack& track, std::string&
         error = "unknown format";
         return false;
     }
-    const bool gltf = format == TrackFormat::Gltf || format == TrackFormat::Glb;
     std::string bytes;
     try {
-        if (!CheckTrack(track, gltf, error) || !Encode(format, track, bytes, error))
+        if (!CheckTrack(track, error) || !Encode(format, track, bytes, error))
             return false;
     } catch (const std::exception& e) {
         // The JSON library reports its own failures by throwing.

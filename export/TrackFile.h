@@ -17,7 +17,7 @@ bool TrackFormatOf(const std::filesystem::path& file, TrackFormat& format);
 // file name with another extension.
 std::string UnknownFormatMessage(const std::filesystem::path& file);
 
-// Refuses an empty track, a value that is not finite, and for glTF replay times that do not
-// rise from one sample to the next, with the reason in error.
+// Refuses an empty track, a value that is not finite, a field of view outside 0 to 180
+// degrees, and for glTF replay times that do not rise, with the reason in error.
 bool WriteTrackFile(const std::filesystem::path& file, const CameraTrack& track,
                     std::string& error);

@@ -110,6 +110,13 @@ TEST(TrackFile, WhatCannotBeWrittenIsRefusedAndLeavesNoPartialFile) {
     EXPECT_FALSE(WriteTrackFile(folder / "keep.gltf", equalTimes, error));
     EXPECT_EQ(error, "the replay time does not rise from frame 10 to frame 11");
     EXPECT_TRUE(WriteTrackFile(folder / "frames.chan", equalTimes, error)) << error;
+    // A microsecond apart 1000 s in: distinct as doubles, one and the same float in the file.
+    equalTimes.samples[0].seconds = 1000.0;
+    equalTimes.samples[1].seconds = 1000.000001;
+    equalTimes.samples.insert(equalTimes.samples.begin(), TwoFrames().samples[0]);
+    equalTimes.samples[0].frame = 9;
+    EXPECT_FALSE(WriteTrackFile(folder / "keep.glb", equalTimes, error));
+    EXPECT_EQ(error, "the replay time does not rise from frame 10 to frame 11");
 
     CameraTrack broken = TwoFrames();
     broken.samples[1].yaw = NAN;
