@@ -20,6 +20,7 @@
 #include "core/PathHistory.h"
 #include "corvane/plugin/CorvanePlugin.h"
 #include "corvane/plugin/PluginWindow.h"
+#include "export/ExportCommands.h"
 #include "overlay/HandleGizmo.h"
 #include "overlay/OrbitView.h"
 #include "overlay/ReferenceShape.h"
@@ -71,6 +72,8 @@ public:
     // Ends the change under way as one step, unless a gesture is still under way: a widget of
     // the settings window or a gizmo drag held with the left button.
     void CheckpointHistoryUnlessHeld();
+    void onRecordCommand(const std::vector<std::string>& params);
+    void onExportCommand(const std::vector<std::string>& params);
 
     // --- Variable handlers (old value text, the changed variable) ---------------------------
     void onInterpModeChanged(std::string oldValue, CVarWrapper cvar);
@@ -129,4 +132,6 @@ private:
     void Guarded(const char* entryPoint, const std::function<void()>& body);
 
     CommandContext commandContext;
+    // Stands between playback and the game camera, recording when asked (export/).
+    ExportContext exportContext;
 };

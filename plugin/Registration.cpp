@@ -133,4 +133,10 @@ void DollyCamPlugin::RegisterCommands() {
     add("dolly_undo", &DollyCamPlugin::onHistoryCommand, "Undo the last change to the path", 0);
     add("dolly_redo", &DollyCamPlugin::onHistoryCommand, "Redo the last undone change to the path",
         0);
+    add("dolly_record_start", &DollyCamPlugin::onRecordCommand,
+        "Record the camera playback flies: dolly_record_start file(.gltf/.glb/.chan/.csv)", kGame);
+    add("dolly_record_stop", &DollyCamPlugin::onRecordCommand,
+        "Stop recording and save the frames: dolly_record_stop [file]", kGame);
+    add("dolly_export", &DollyCamPlugin::onExportCommand,
+        "Export the path's flight: dolly_export file(.gltf/.glb/.chan/.csv)", 0);
 }
