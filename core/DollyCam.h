@@ -67,6 +67,12 @@ public:
     // --- Playback ----------------------------------------------------------------------------
     void Apply();
     void RebuildArcLengthTable();
+    // The replay time, in seconds, of a path frame, read off the waypoints around it.
+    float PathFrameTime(int frame) const;
+    // The path's own pose at path time t (seconds) and path frame, as playback evaluates it:
+    // re-timed for constant speed when that is on, location and rotation from their
+    // strategies; no target lock or soft follow. False when the path gives no finite pose.
+    bool EvaluatePath(float t, int frame, CameraPose& pose) const;
 
     // --- Path files --------------------------------------------------------------------------
     void SavePath(const std::string& directory, const std::string& filename);

@@ -222,7 +222,26 @@ void DollyCam::Apply() {
         return;
 
     const float now = clockSource.GetSecondsElapsed();
-    float t = AdvanceClock(frame, FrameTime(*snapshots, frame), now);
+    const float t = AdvanceClock(frame, FrameTime(*snapshots, frame), now);
+    CameraPose pose;
+    if (!EvaluatePath(t, frame, pose))
+        return;
+
+    ApplyTargetLock(pose);
+    ApplySoftFollow(pose, now);
+    // The camera never receives a non-finite value, whatever the path holds.
+    if (!IsFinitePose(pose))
+        return;
+    gameApplier->ApplyPOV(pose.x, pose.y, pose.z, pose.pitch, pose.yaw, pose.roll, pose.FOV);
+}
+
+float DollyCam::PathFrameTime(int frame) const {
+    return FrameTime(*snapshots, frame);
+}
+
+bool DollyCam::EvaluatePath(float t, int frame, CameraPose& pose) const {
+    if (snapshots->empty() || !locationStrategy)
+        return false;
     const float retimed = RetimeForConstantSpeed(t);
     if (retimed != t) {
         // The re-timed moment may lie in another segment than the replay frame: evaluate it
@@ -236,10 +255,10 @@ void DollyCam::Apply() {
         t = lastTime;
     frame = SegmentFrame(frame);
 
-    CameraPose pose = locationStrategy->Evaluate(t, frame);
+    pose = locationStrategy->Evaluate(t, frame);
     // Without a location there is nothing to place the camera at, whatever the rotation says.
     if (!pose.HasValue())
-        return;
+        return false;
     if (!sameStrategyMode && rotationStrategy) {
         const CameraPose turn = rotationStrategy->Evaluate(t, frame);
         pose.pitch = turn.pitch;
@@ -247,15 +266,7 @@ void DollyCam::Apply() {
         pose.roll = turn.roll;
         pose.FOV = turn.FOV;
     }
-    if (pose.FOV < 1.0f || !IsFinitePose(pose))
-        return;
-
-    ApplyTargetLock(pose);
-    ApplySoftFollow(pose, now);
-    // The camera never receives a non-finite value, whatever the path holds.
-    if (!IsFinitePose(pose))
-        return;
-    gameApplier->ApplyPOV(pose.x, pose.y, pose.z, pose.pitch, pose.yaw, pose.roll, pose.FOV);
+    return pose.FOV >= 1.0f && IsFinitePose(pose);
 }
 
 // --- Arc-length table ------------------------------------------------------------------------

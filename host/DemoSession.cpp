@@ -31,8 +31,10 @@ dolly_snapshot_info 60
 dolly_snapshot_delete 7
 dolly_snapshot_list
 
-# Play it in the default modes: B-spline for location and rotation.
+# Play it in the default modes: B-spline for location and rotation, recording the camera
+# as it flies for Blender or Nuke (the recording ends with the aim at the ball).
 @frame 0
+dolly_record_start demo_flight.gltf
 dolly_activate
 @tick 90
 @pose
@@ -40,6 +42,7 @@ dolly_activate
 dolly_lock_target 1
 @tick 60
 @pose
+dolly_record_stop
 dolly_lock_target 0
 @tick 60
 @pose
@@ -58,6 +61,9 @@ dolly_interpmode 5
 
 # Keep the path on disk, and as a tagged preset.
 dolly_path_save demo_path.json
+# The path's own flight, without playing it, for Blender (glTF) and Nuke (.chan).
+dolly_export demo_path.gltf
+dolly_export demo_path.chan
 dolly_path_clear
 dolly_snapshot_list
 dolly_path_load demo_path.json

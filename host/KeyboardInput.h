@@ -11,6 +11,7 @@
 // that one frame, so the press is not lost.
 
 #include <string>
+#include <vector>
 
 namespace Corvane::Host {
 
@@ -45,6 +46,11 @@ struct KeyboardFrame {
 
     bool Down(Key key) const { return down[static_cast<int>(key)]; }
 };
+
+// Keys as scripts name them, joined by '+': "Ctrl+Shift+Z", "Enter". Names are those of the
+// enum, with Left, Right, Up and Down for the arrows; case matters. False for an empty chord,
+// an unknown name or a key named twice.
+bool ParseKeyChord(const std::string& chord, std::vector<Key>& keys);
 
 class KeyboardInput {
 public:

@@ -20,7 +20,7 @@ constexpr const char* kUsage = "usage: corvane-sim run SCRIPT [--data DIR] [--pl
                                "       corvane-sim demo [--out DIR]\n"
                                "       corvane-sim sample PATH.json [--location-mode N] "
                                "[--rotation-mode M] [--chaikin D] [--speed-norm] [--csv OUT]\n"
-                               "                          [--plugin PATH]\n";
+                               "                          [--export FILE] [--plugin PATH]\n";
 
 // One line naming what is wrong with the command line.
 int Refuse(const std::string& command, const std::string& problem) {

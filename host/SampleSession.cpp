@@ -36,6 +36,7 @@ struct SampleOptions {
     std::filesystem::path path;
     std::string settings; // console lines setting the variables
     std::filesystem::path csv;
+    std::filesystem::path exportFile;
     std::filesystem::path plugin;
 };
 
@@ -66,7 +67,8 @@ bool ReadSampleOptions(const std::vector<std::string>& arguments, SampleOptions&
         return false;
     }
     sample.path = arguments[1];
-    std::vector<OptionSpec> table = {{"--speed-norm", false}, {"--csv"}, {"--plugin"}};
+    std::vector<OptionSpec> table = {
+        {"--speed-norm", false}, {"--csv"}, {"--export"}, {"--plugin"}};
     for (const VariableOption& number : kVariableOptions)
         table.push_back({number.option});
     Options options;
@@ -82,6 +84,7 @@ bool ReadSampleOptions(const std::vector<std::string>& arguments, SampleOptions&
     if (options.Has("--speed-norm"))
         sample.settings += "dolly_speed_norm 1\n";
     sample.csv = options.Value("--csv");
+    sample.exportFile = options.Value("--export");
     sample.plugin = options.Has("--plugin") ? std::filesystem::path(options.Value("--plugin"))
                                             : DefaultPluginPath();
     return true;
@@ -131,6 +134,22 @@ int LoadPath(const std::filesystem::path& file, ScriptRunner& runner, SampleLog&
     return status;
 }
 
+// The plugin's own dolly_export writes the file; any answer but its success line is the
+// refusal, and sample's error line.
+int Export(const std::filesystem::path& file, ScriptRunner& runner, SampleLog& log) {
+    log.holding = true;
+    const int status = runner.RunLine("dolly_export " + Quoted(std::filesystem::absolute(file)), 1);
+    log.holding = false;
+    if (status != 0)
+        return status;
+    const std::string answer = log.held.empty() ? std::string() : log.held.back();
+    log.held.clear();
+    if (answer.rfind("Exported ", 0) != 0)
+        return Refuse(answer.empty() ? "the plugin did not export " + file.string() : answer);
+    log.Write(answer);
+    return 0;
+}
+
 // Plays the loaded path, writing the track to csv (standard output when empty).
 int Play(const PathSpan& span, const std::filesystem::path& csv, ScriptRunner& runner) {
     const std::filesystem::path file = csv.empty() ? std::filesystem::path("/dev/stdout") : csv;
@@ -157,7 +176,12 @@ int Sample(const SampleOptions& options, ScriptRunner& runner, SampleLog& log) {
     if (static_cast<long long>(span.lastFrame) - std::max(span.firstFrame, 0) > kMaxFrames)
         return Refuse("the path spans more than " + std::to_string(kMaxFrames) + " frames");
     status = runner.Run(options.settings);
-    return status != 0 ? status : Play(span, options.csv, runner);
+    if (status == 0 && !options.exportFile.empty())
+        status = Export(options.exportFile, runner, log);
+    // An export alone plays nothing; with --csv, or without --export, the track is written.
+    if (status != 0 || (!options.exportFile.empty() && options.csv.empty()))
+        return status;
+    return Play(span, options.csv, runner);
 }
 
 } // namespace

@@ -130,6 +130,8 @@ LineOutcome ScriptDirectives::Run(const std::string& line) {
         return RunButton(words);
     if (name == "@wheel")
         return RunWheel(words);
+    if (name == "@key")
+        return RunKey(words);
     if (name == "@click")
         return RunClick(line);
     if (name == "@drag")
@@ -288,6 +290,22 @@ LineOutcome ScriptDirectives::RunWheel(const Words& words) {
     if (words.size() != 2 || !ParseFloat(words[1], notches))
         return Malformed("@wheel needs a number of notches");
     world.Pointer().Scroll(notches);
+    return {};
+}
+
+LineOutcome ScriptDirectives::RunKey(const Words& words) {
+    std::vector<Key> keys;
+    if (words.size() != 2 || !ParseKeyChord(words[1], keys))
+        return Malformed("@key needs keys joined by +, such as Ctrl+Z (Tab, Left, Right, Up, "
+                         "Down, Home, End, Delete, Backspace, Enter, Escape, A, C, V, X, Y, Z, "
+                         "Ctrl, Shift)");
+    for (const Key key : keys)
+        world.Keyboard().Press(key);
+    RunFrame();
+    for (const Key key : keys)
+        world.Keyboard().Release(key);
+    // Released for a frame too, so that a next chord is a new press.
+    RunFrame();
     return {};
 }
 

@@ -22,6 +22,9 @@
 //   @wheel D               turn the mouse wheel D notches (positive away from the user)
 //                          The pointer reaches ImGui at its next frame, that is the next
 //                          game frame (host/PointerInput.h).
+//   @key CHORD             press the keys of CHORD ("Ctrl+Shift+Z", see ParseKeyChord in
+//                          host/KeyboardInput.h) together for one game frame, then release
+//                          them for one more (2 frames)
 //   @click LABEL           click the plugin's widget LABEL (the rest of the line, kept exactly:
 //                          "@click Orbit Path##op")
 //   @drag LABEL DX DY      drag it by DX, DY canvas pixels (the label is all before the last
@@ -82,6 +85,7 @@ private:
     LineOutcome RunMouse(const Words& words);
     LineOutcome RunButton(const Words& words);
     LineOutcome RunWheel(const Words& words);
+    LineOutcome RunKey(const Words& words);
     LineOutcome RunClick(const std::string& line);
     LineOutcome RunDrag(const std::string& line);
     LineOutcome RunType(const std::string& line);

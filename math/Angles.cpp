@@ -1,6 +1,7 @@
 #include "math/Angles.h"
 
 #include <cmath>
+#include <limits>
 
 namespace Quorvel::Math {
 
@@ -34,6 +35,17 @@ float WrapAngleDelta(float delta) {
 }
 double WrapAngleDelta(double delta) {
     return WrapAny(delta);
+}
+
+int WholeRotatorUnits(float units) {
+    constexpr double kMax = std::numeric_limits<int>::max();
+    constexpr double kMin = std::numeric_limits<int>::min();
+    const double whole = std::trunc(static_cast<double>(units));
+    if (!(whole > kMin))
+        return std::numeric_limits<int>::min();
+    if (!(whole < kMax))
+        return std::numeric_limits<int>::max();
+    return static_cast<int>(whole);
 }
 
 } // namespace Quorvel::Math

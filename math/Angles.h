@@ -29,4 +29,8 @@ inline constexpr float kDegreesToRadians = 3.14159f / 180.0f;
 float WrapAngleDelta(float delta);
 double WrapAngleDelta(double delta);
 
+// A rotation component as the game camera holds it: truncated toward zero to whole rotator
+// units (100.9 -> 100, -0.7 -> 0), saturated at the int range so no float can overflow it.
+int WholeRotatorUnits(float units);
+
 } // namespace Quorvel::Math

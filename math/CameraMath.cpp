@@ -42,9 +42,11 @@ CameraBasis MakeCameraBasis(double pitch, double yaw, double roll) {
     const double cr = std::cos(r), sr = std::sin(r);
     const Vec3d right0 = basis.right;
     const Vec3d up0 = basis.up;
-    basis.right = {right0.x * cr + up0.x * sr, right0.y * cr + up0.y * sr,
-                   right0.z * cr + up0.z * sr};
-    basis.up = {up0.x * cr - right0.x * sr, up0.y * cr - right0.y * sr, up0.z * cr - right0.z * sr};
+    // The game turns the camera clockwise as seen from behind: right dips towards the old
+    // down and up leans towards the old right, so the horizon climbs to the image's right.
+    basis.right = {right0.x * cr - up0.x * sr, right0.y * cr - up0.y * sr,
+                   right0.z * cr - up0.z * sr};
+    basis.up = {up0.x * cr + right0.x * sr, up0.y * cr + right0.y * sr, up0.z * cr + right0.z * sr};
     return basis;
 }
 

@@ -17,7 +17,8 @@ struct CameraBasis {
     Vec3d up;      // to the top of the image
 };
 
-// Pitch, yaw and roll given in rotator units.
+// Pitch, yaw and roll given in rotator units, turned as the game turns its camera: yaw about
+// up (+X towards +Y), pitch up, and a positive roll clockwise as seen from behind.
 CameraBasis MakeCameraBasis(double pitch, double yaw, double roll);
 // The overlay's basis: pitch and yaw converted to radians with the factor the caller draws
 // with (the path overlay's, or the gizmo's and shapes', Angles.h), no roll.

@@ -36,6 +36,14 @@ void DollyCamPlugin::onPathToolCommand(const std::vector<std::string>& params) {
     RunPathToolCommand(commandContext, params);
 }
 
+void DollyCamPlugin::onRecordCommand(const std::vector<std::string>& params) {
+    RunRecordCommand(exportContext, params);
+}
+
+void DollyCamPlugin::onExportCommand(const std::vector<std::string>& params) {
+    RunExportCommand(exportContext, params);
+}
+
 void DollyCamPlugin::onPresetCommand(const std::vector<std::string>& params) {
     RunPresetCommand(commandContext, params);
 }

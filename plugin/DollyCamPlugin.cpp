@@ -25,12 +25,14 @@ void DollyCamPlugin::onLoad() {
     Guarded("onLoad", [this] {
         cvarManager->registerCvar("cl_dollycam_settings_open", "0", "Open DollyCam settings", true,
                                   true, 0.0f, true, 1.0f, true);
-        auto applier = std::make_shared<RealGameApplier>(gameWrapper);
-        dollyCam = std::make_shared<DollyCam>(gameWrapper, cvarManager, applier);
+        auto camera = std::make_shared<RealGameApplier>(gameWrapper);
+        auto recorder = std::make_shared<TrackRecorder>(camera, gameWrapper);
+        dollyCam = std::make_shared<DollyCam>(gameWrapper, cvarManager, recorder);
         dollyCam->splineAccuracy = std::make_shared<int>(0); // set with its variable
         renderPathFlag = std::make_shared<bool>(true);
         pathDirectory = std::make_shared<std::string>("");
         commandContext = MakeCommandContext();
+        exportContext = {commandContext, recorder, std::make_shared<Vector2>(1280, 720)};
 
         gameWrapper->HookEvent(kUpdatePovEvent,
                                [this](std::string name) { onCameraUpdatePOV(std::move(name)); });
@@ -84,6 +86,7 @@ void DollyCamPlugin::onReplayInitGame(std::string) {
 void DollyCamPlugin::onReplayHudDestroyed(std::string) {
     Guarded("onReplayHudDestroyed", [this] {
         gameWrapper->UnregisterDrawables();
+        EndRecordingOnLeave(exportContext);
         // Leaving the replay ends the orbit view; the next replay starts without it.
         orbitView.orbiting = false;
     });
@@ -93,6 +96,7 @@ void DollyCamPlugin::Render(CanvasWrapper canvas) {
     Guarded("Render", [&] {
         if (!IsInFlycam())
             return;
+        *exportContext.canvasSize = canvas.GetSize();
         // Playback runs here as well as from the camera hook, so the pose drawn this frame
         // is the one just evaluated.
         if (dollyCam->isActive)

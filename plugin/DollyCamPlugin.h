@@ -10,14 +10,17 @@
 //   plugin/CommandHandlers.cpp     console-command entry points
 //   plugin/PluginWindowSlots.cpp   the settings window's host interface
 //   plugin/OverlaySteps.cpp        Render's overlay steps and the orbit view's switch
+//   plugin/HistorySteps.cpp        undo and redo, and where path changes become steps
 
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "core/DollyCam.h"
+#include "core/PathHistory.h"
 #include "corvane/plugin/CorvanePlugin.h"
 #include "corvane/plugin/PluginWindow.h"
+#include "export/ExportCommands.h"
 #include "overlay/HandleGizmo.h"
 #include "overlay/OrbitView.h"
 #include "overlay/ReferenceShape.h"
@@ -59,6 +62,18 @@ public:
     void onPathCommand(const std::vector<std::string>& params);
     void onPathToolCommand(const std::vector<std::string>& params);
     void onPresetCommand(const std::vector<std::string>& params);
+    // dolly_undo and dolly_redo.
+    void onHistoryCommand(const std::vector<std::string>& params);
+
+    // --- Undo and redo (plugin/HistorySteps.cpp) ---------------------------------------------
+    // Puts back the path and selection before the newest step (or after the next redo step),
+    // rebuilds both strategies and says what it did in one console line.
+    void StepHistory(HistoryStep step);
+    // Ends the change under way as one step, unless a gesture is still under way: a widget of
+    // the settings window or a gizmo drag held with the left button.
+    void CheckpointHistoryUnlessHeld();
+    void onRecordCommand(const std::vector<std::string>& params);
+    void onExportCommand(const std::vector<std::string>& params);
 
     // --- Variable handlers (old value text, the changed variable) ---------------------------
     void onInterpModeChanged(std::string oldValue, CVarWrapper cvar);
@@ -99,14 +114,24 @@ public:
     PanelState panels;
     // The path tools' controls and the live transforms' baseline.
     PathToolsState pathTools;
+    // Every change to the path, as steps to undo and redo.
+    PathHistory history;
+    // A widget of the settings window was held at the end of its last frame (a drag, a
+    // slider, a typed field, the timeline): its changes are not a step yet.
+    bool windowGestureHeld = false;
 
 private:
     void RegisterVariables();
     void RegisterCommands();
     CommandContext MakeCommandContext();
+    // Runs a console command as one step named after it (plugin/HistorySteps.cpp).
+    void RunCommandAsStep(const std::vector<std::string>& params,
+                          void (DollyCamPlugin::*member)(const std::vector<std::string>&));
     WindowContext MakeWindowContext();
     // Runs a host-called body behind the exception guard.
     void Guarded(const char* entryPoint, const std::function<void()>& body);
 
     CommandContext commandContext;
+    // Stands between playback and the game camera, recording when asked (export/).
+    ExportContext exportContext;
 };

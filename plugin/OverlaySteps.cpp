@@ -10,8 +10,17 @@ void DollyCamPlugin::RenderShapes(CanvasWrapper canvas) {
 }
 
 void DollyCamPlugin::RenderGizmo(CanvasWrapper canvas) {
-    if (*renderPathFlag)
-        gizmo.Render(canvas, *dollyCam, ReadMouseState(), selectedFrame);
+    if (!*renderPathFlag)
+        return;
+    const bool wasDragging = gizmo.draggedWaypointFrame >= 0 || gizmo.draggedHandleFrame >= 0;
+    gizmo.Render(canvas, *dollyCam, ReadMouseState(), selectedFrame);
+    if (gizmo.draggedWaypointFrame >= 0)
+        history.Name("Waypoint dragged");
+    else if (gizmo.draggedHandleFrame >= 0)
+        history.Name("Handle dragged");
+    // Press to release is one step; frames without a drag leave the history alone.
+    if (wasDragging || gizmo.draggedWaypointFrame >= 0 || gizmo.draggedHandleFrame >= 0)
+        CheckpointHistoryUnlessHeld();
 }
 
 void DollyCamPlugin::UpdateOrbitCamera() {

@@ -6,10 +6,22 @@
 #include "ui/SettingsWindow.h"
 
 WindowContext DollyCamPlugin::MakeWindowContext() {
-    return WindowContext{*dollyCam,     *cvarManager,          *gameWrapper,
-                         selectedFrame, autoModeWaypointCount, orbitView,
-                         gizmo,         referenceShapes,       panels,
-                         pathTools,     isWindowOpen,          blockGameInput};
+    return WindowContext{*dollyCam,
+                         *cvarManager,
+                         *gameWrapper,
+                         selectedFrame,
+                         autoModeWaypointCount,
+                         orbitView,
+                         gizmo,
+                         referenceShapes,
+                         panels,
+                         pathTools,
+                         isWindowOpen,
+                         blockGameInput,
+                         history,
+                         [this](HistoryStep step) {
+                             StepHistory(step);
+                         }};
 }
 
 void DollyCamPlugin::DrawWindow() {
@@ -19,6 +31,9 @@ void DollyCamPlugin::DrawWindow() {
             return;
         WindowContext ctx = MakeWindowContext();
         DrawSettingsWindow(ctx);
+        // A drag, a slider or a typed field is one step from activation to release.
+        windowGestureHeld = ImGui::IsAnyItemActive() || panels.timeline.Active();
+        CheckpointHistoryUnlessHeld();
     });
 }
 
@@ -50,4 +65,6 @@ void DollyCamPlugin::WindowOpened() {
 
 void DollyCamPlugin::WindowClosed() {
     isWindowOpen = false;
+    // No frame of the window will come to release what it held.
+    windowGestureHeld = false;
 }

@@ -1,23 +1,8 @@
 #include "plugin/RealGameApplier.h"
 
-#include <cmath>
-#include <limits>
+#include "math/Angles.h"
 
-namespace {
-
-// Truncation toward zero, saturated so an out-of-range float cannot overflow the int.
-int ToWholeUnits(float units) {
-    constexpr double kMax = std::numeric_limits<int>::max();
-    constexpr double kMin = std::numeric_limits<int>::min();
-    const double whole = std::trunc(static_cast<double>(units));
-    if (!(whole > kMin))
-        return std::numeric_limits<int>::min();
-    if (!(whole < kMax))
-        return std::numeric_limits<int>::max();
-    return static_cast<int>(whole);
-}
-
-} // namespace
+using Quorvel::Math::WholeRotatorUnits;
 
 RealGameApplier::RealGameApplier(std::shared_ptr<GameWrapper> gameWrapper)
     : gameWrapper(std::move(gameWrapper)) {}
@@ -26,7 +11,7 @@ void RealGameApplier::ApplyPOV(float x, float y, float z, float pitch, float yaw
                                float fov) {
     POV pov;
     pov.location = {x, y, z};
-    pov.rotation = {ToWholeUnits(pitch), ToWholeUnits(yaw), ToWholeUnits(roll)};
+    pov.rotation = {WholeRotatorUnits(pitch), WholeRotatorUnits(yaw), WholeRotatorUnits(roll)};
     pov.fov = fov;
     gameWrapper->GetCamera().SetPOV(pov);
 }

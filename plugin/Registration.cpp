@@ -82,7 +82,7 @@ void DollyCamPlugin::RegisterCommands() {
             name,
             [this, member](std::vector<std::string> params) {
                 Guarded(params.empty() ? "command" : params.front().c_str(),
-                        [&] { (this->*member)(params); });
+                        [&] { RunCommandAsStep(params, member); });
             },
             description, permissions);
     };
@@ -130,4 +130,13 @@ void DollyCamPlugin::RegisterCommands() {
     add("dolly_preset_delete", &DollyCamPlugin::onPresetCommand,
         "Delete preset: dolly_preset_delete name", 0);
     add("dolly_preset_list", &DollyCamPlugin::onPresetCommand, "List all saved presets", 0);
+    add("dolly_undo", &DollyCamPlugin::onHistoryCommand, "Undo the last change to the path", 0);
+    add("dolly_redo", &DollyCamPlugin::onHistoryCommand, "Redo the last undone change to the path",
+        0);
+    add("dolly_record_start", &DollyCamPlugin::onRecordCommand,
+        "Record the camera playback flies: dolly_record_start file(.gltf/.glb/.chan/.csv)", kGame);
+    add("dolly_record_stop", &DollyCamPlugin::onRecordCommand,
+        "Stop recording and save the frames: dolly_record_stop [file]", kGame);
+    add("dolly_export", &DollyCamPlugin::onExportCommand,
+        "Export the path's flight: dolly_export file(.gltf/.glb/.chan/.csv)", 0);
 }

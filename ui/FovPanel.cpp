@@ -36,14 +36,17 @@ void DrawSelectedFov(WindowContext& ctx) {
         return;
     }
     ImGui::TextColored(kHeadingRed, "FOV [%d]", ctx.selectedFrame);
-    if (FovSlider(ctx, "##fovselh", selected->FOV))
+    if (FovSlider(ctx, "##fovselh", selected->FOV)) {
+        ctx.history.Name("FOV changed");
         RebuildBothStrategies(ctx.dollyCam);
+    }
 }
 
 void DrawAllFov(WindowContext& ctx) {
     ImGui::TextColored(kHeadingOrange, "FOV (all)");
     if (!FovSlider(ctx, "##fovallh", ctx.panels.allFov))
         return;
+    ctx.history.Name("FOV of all changed");
     for (auto& entry : *ctx.dollyCam.snapshots)
         entry.second.FOV = ctx.panels.allFov;
     RebuildBothStrategies(ctx.dollyCam);

@@ -56,7 +56,7 @@ DragRow DrawRotation(PathToolsState& tools) {
 // path from it, and a change the path refuses is taken back from the controls too, so that
 // they keep describing the path. A typed value that is not a finite number never gets as far.
 // Each refusal is reported once per edit of a drag.
-void RunLiveGroup(WindowContext& ctx, DragRow (*drawGroup)(PathToolsState&)) {
+void RunLiveGroup(WindowContext& ctx, const char* stepName, DragRow (*drawGroup)(PathToolsState&)) {
     PathToolsState& tools = ctx.pathTools;
     const LiveControls before = ReadControls(tools);
     const DragRow row = drawGroup(tools);
@@ -66,6 +66,7 @@ void RunLiveGroup(WindowContext& ctx, DragRow (*drawGroup)(PathToolsState&)) {
         ctx.cvarManager.log(kTransformNotFiniteMessage);
     if (!row.changed)
         return;
+    ctx.history.Name(stepName);
     const bool reported = RefusalReported(row.changedDrag);
     if (!ApplyLiveTransforms(tools, ctx.dollyCam, !reported)) {
         WriteControls(tools, before);
@@ -91,6 +92,7 @@ void DrawMirror(WindowContext& ctx) {
     ImGui::Checkbox("Mirror Rotation##mir", &tools.mirrorRotation);
     ImGui::SameLine();
     if (ImGui::Button("Apply Mirror")) {
+        ctx.history.Name("Path mirrored");
         ctx.dollyCam.MirrorPath(tools.mirrorAxis, tools.mirrorRotation);
         CommitIfChangedElsewhere(tools, *ctx.dollyCam.snapshots);
     }
@@ -98,10 +100,13 @@ void DrawMirror(WindowContext& ctx) {
 }
 
 void DrawResetAndReverse(WindowContext& ctx) {
-    if (ImGui::Button("Reset Transforms"))
+    if (ImGui::Button("Reset Transforms")) {
+        ctx.history.Name("Transforms reset");
         ResetTransforms(ctx.pathTools, ctx.dollyCam);
+    }
     ImGui::SameLine();
     if (ImGui::Button("Reverse Path")) {
+        ctx.history.Name("Path reversed");
         ctx.dollyCam.ReversePath();
         CommitIfChangedElsewhere(ctx.pathTools, *ctx.dollyCam.snapshots);
     }
@@ -118,11 +123,11 @@ void DrawPathToolsPanel(WindowContext& ctx) {
         return;
     }
     DrawMirror(ctx);
-    RunLiveGroup(ctx, DrawOffset);
+    RunLiveGroup(ctx, "Path offset", DrawOffset);
     ImGui::Separator();
-    RunLiveGroup(ctx, DrawScale);
+    RunLiveGroup(ctx, "Path scaled", DrawScale);
     ImGui::Separator();
-    RunLiveGroup(ctx, DrawRotation);
+    RunLiveGroup(ctx, "Path rotated", DrawRotation);
     ImGui::Separator();
     DrawResetAndReverse(ctx);
 }

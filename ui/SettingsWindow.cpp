@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "ui/HistoryControls.h"
 #include "ui/Panels.h"
 #include "ui/SettingsWindow.h"
 
@@ -55,10 +56,12 @@ void DrawSettingsWindow(WindowContext& ctx) {
         CloseHostMenuIfClosed(ctx);
         return;
     }
-    const int count = static_cast<int>(ctx.dollyCam.snapshots->size());
-    ImGui::Text("Waypoints: %d", count);
+    ImGui::Text("Waypoints: %d", static_cast<int>(ctx.dollyCam.snapshots->size()));
+    DrawHistoryButtons(ctx);
+    HandleHistoryKeys(ctx);
     ImGui::Separator();
-    ChooseModesForWaypointCount(ctx, count);
+    // Counted again: an undo or redo just now may have changed it.
+    ChooseModesForWaypointCount(ctx, static_cast<int>(ctx.dollyCam.snapshots->size()));
     DrawSections(ctx);
     ImGui::End();
     CloseHostMenuIfClosed(ctx);

@@ -68,6 +68,7 @@ void DrawRows(WindowContext& ctx) {
             ImGui::PopStyleColor();
         if (deleted) {
             // The rows below have moved up: they are drawn again next frame.
+            ctx.history.Name("Snapshot deleted");
             ctx.dollyCam.DeleteSnapshot(row);
             return;
         }

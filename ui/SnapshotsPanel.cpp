@@ -57,6 +57,7 @@ void DrawOrbitButton(WindowContext& ctx) {
 }
 
 void AutoHandlesAll(WindowContext& ctx) {
+    ctx.history.Name("Auto handles set");
     SetAllHandlesToAuto(*ctx.dollyCam.snapshots);
     RebuildBothStrategies(ctx.dollyCam);
     ctx.autoModeWaypointCount = -1;

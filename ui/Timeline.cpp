@@ -59,6 +59,7 @@ void UpdateDrag(WindowContext& ctx, const TimelineTrack& track) {
     // Another waypoint may have been put on the target frame since the target was chosen.
     const bool targetFree = drag.targetFrame == drag.dragFrame || path.count(drag.targetFrame) == 0;
     if (drag.targetFrame >= 0 && dragged != path.end() && targetFree) {
+        ctx.history.Name("Waypoint re-timed");
         CameraSnapshot moved = dragged->second;
         path.erase(dragged);
         moved.frame = drag.targetFrame;

@@ -39,6 +39,7 @@ void NudgeSelected(WindowContext& ctx) {
     const int delta = NudgeButtons("##fadj");
     if (delta == 0)
         return;
+    ctx.history.Name("Waypoint re-timed");
     // The move rebuilds the strategies itself; a refused move leaves the selection as it was.
     ctx.selectedFrame = MoveWaypointFrame(ctx.dollyCam, ctx.selectedFrame, delta);
 }
@@ -46,8 +47,10 @@ void NudgeSelected(WindowContext& ctx) {
 void NudgeAll(WindowContext& ctx) {
     ImGui::TextColored(kHeadingOrange, "F[All]");
     const int delta = NudgeButtons("##aadj");
-    if (delta != 0)
-        ShiftAllFrames(ctx.dollyCam, delta, ctx.selectedFrame);
+    if (delta == 0)
+        return;
+    ctx.history.Name("Path shifted");
+    ShiftAllFrames(ctx.dollyCam, delta, ctx.selectedFrame);
 }
 
 // The first waypoint goes to the frame the replay shows now; outside a replay nothing moves.
@@ -60,6 +63,7 @@ void StartPathAtCurrentFrame(WindowContext& ctx) {
         return;
     const long long delta =
         static_cast<long long>(replay.GetCurrentReplayFrame()) - path.begin()->first;
+    ctx.history.Name("Path shifted");
     ShiftAllFrames(ctx.dollyCam, delta, ctx.selectedFrame);
 }
 
@@ -69,8 +73,10 @@ void MovePath(WindowContext& ctx) {
     ImGui::InputInt("##frameshiftamt", &ctx.panels.shiftAmount);
     ImGui::PopItemWidth();
     ImGui::SameLine();
-    if (ImGui::Button("Shift All##bigshift"))
+    if (ImGui::Button("Shift All##bigshift")) {
+        ctx.history.Name("Path shifted");
         ShiftAllFrames(ctx.dollyCam, ctx.panels.shiftAmount, ctx.selectedFrame);
+    }
     if (ImGui::Button("Start path at current frame"))
         StartPathAtCurrentFrame(ctx);
 }

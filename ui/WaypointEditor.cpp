@@ -67,7 +67,8 @@ bool DragFields(WindowContext& ctx, const char* heading, const char* const label
     return changed;
 }
 
-void Store(WindowContext& ctx, const CameraSnapshot& edited) {
+void Store(WindowContext& ctx, const char* stepName, const CameraSnapshot& edited) {
+    ctx.history.Name(stepName);
     (*ctx.dollyCam.snapshots)[edited.frame] = edited;
     RebuildBothStrategies(ctx.dollyCam);
 }
@@ -80,14 +81,14 @@ void EditPosition(WindowContext& ctx, CameraSnapshot w) {
     // As when dragged in the view: a floor-locked waypoint stops at height 0.
     if (ctx.gizmo.UpdateFloorLock(w.frame, w.location.Z) && w.location.Z < 0.0f)
         w.location.Z = 0.0f;
-    Store(ctx, w);
+    Store(ctx, "Waypoint moved", w);
 }
 
 void EditRotation(WindowContext& ctx, CameraSnapshot w) {
     static const char* const labels[] = {"Pitch##rot", "Yaw##rot", "Roll##rot"};
     float* const fields[] = {&w.rotation.pitch, &w.rotation.yaw, &w.rotation.roll};
     if (DragFields(ctx, "Rotation", labels, fields, DragAngle, w))
-        Store(ctx, w);
+        Store(ctx, "Waypoint turned", w);
 }
 
 void DrawDeselectAndFloor(WindowContext& ctx, const CameraSnapshot& w) {

@@ -112,6 +112,15 @@ TEST_F(DemoPicturesTest, WritesEveryPictureAtTheCanvasSize) {
     }
 }
 
+TEST_F(DemoPicturesTest, TheFlightIsRecordedAndThePathExported) {
+    ASSERT_EQ(status, 0) << transcript;
+    // 150 replay frames flown (90, then 60 aiming at the ball); the path spans frames 0-300.
+    for (const std::string line : {"Recorded 150 frames to ", "Exported 301 frames to "})
+        EXPECT_NE(transcript.find(line), std::string::npos) << line;
+    for (const char* name : {"demo_flight.gltf", "demo_path.gltf", "demo_path.chan"})
+        EXPECT_TRUE(std::filesystem::is_regular_file(*folder / "campaths" / name)) << name;
+}
+
 TEST_F(DemoPicturesTest, ThePathAndItsMiddleWaypointAreInView) {
     const Picture path = Load("path.png");
     ASSERT_TRUE(path.Loaded());

@@ -52,6 +52,16 @@ TEST(KeyboardInputTest, EachFrameSeesTheKeysHeldThenAndTheTextTypedSinceTheFrame
         EXPECT_EQ(Frames(c.actions), c.frames) << c.actions;
 }
 
+TEST(KeyboardInputTest, ChordsNameTheirKeysInOrderJoinedByPlus) {
+    std::vector<Key> keys;
+    ASSERT_TRUE(ParseKeyChord("Ctrl+Shift+Z", keys));
+    EXPECT_EQ(keys, (std::vector<Key>{Key::Ctrl, Key::Shift, Key::Z}));
+    ASSERT_TRUE(ParseKeyChord("Left", keys));
+    EXPECT_EQ(keys, std::vector<Key>{Key::LeftArrow});
+    for (const char* refused : {"", "+", "Ctrl+", "+Z", "Ctrl++Z", "Z+Z", "LeftArrow", "z"})
+        EXPECT_FALSE(ParseKeyChord(refused, keys)) << refused;
+}
+
 TEST(KeyboardInputTest, KeysOutsideTheKnownOnesAreIgnored) {
     KeyboardInput keyboard;
     keyboard.Press(Key::Count);

@@ -88,7 +88,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "@down 3", "@up", "@down left", "@wheel", "@wheel 1 2", "@click",
                     "@click Nothing here", "@drag Probe 1", "@drag 1 2", "@drag Probe 1 x",
                     "@drag Probe 10 20", "@type Probe", "@type = 5", "@type Probe=5",
-                    "@type Nothing = 5"));
+                    "@type Nothing = 5", "@key", "@key Ctrl+", "@key ctrl+z", "@key Z+Z",
+                    "@key Ctrl Z"));
 
 TEST_F(ScriptTest, PinsAndTheCanvasSizeReachTheWorld) {
     EXPECT_EQ(

@@ -27,14 +27,14 @@ TEST(PluginRecordTest, GetPluginCreatesOnceAndDeleteMeIsIdempotent) {
 
 // What each name says is pinned where users read it (the console's help, the session
 // scripts); here, that all of them arrive and that the ranges hold.
-TEST_F(PluginTest, RegistersFifteenVariablesAndTwentyNineCommandsWithTheirRanges) {
+TEST_F(PluginTest, RegistersFifteenVariablesAndThirtyFourCommandsWithTheirRanges) {
     std::size_t commands = 0;
     for (const auto& [name, description] : host.GetConsole().CommandDescriptions())
         if (name.rfind("dolly_", 0) == 0) {
             ++commands;
             EXPECT_FALSE(description.empty()) << name;
         }
-    EXPECT_EQ(commands, 29u);
+    EXPECT_EQ(commands, 34u);
     EXPECT_EQ(host.GetConsole().Variables().size(), 15u);
     for (const Corvane::Host::ConsoleVariable* variable : host.GetConsole().Variables())
         EXPECT_TRUE(variable->Spec().saveToConfig) << variable->Spec().name;

@@ -65,6 +65,31 @@ protected:
         return host.Click(label);
     }
 
+    // The canvas position of a waypoint's dot: the strip's track runs 20 pixels in from each
+    // side, 48 pixels below its top, from the first timestamp to the last.
+    struct Point {
+        float x;
+        float y;
+    };
+    Point DotOf(int frame) {
+        const auto strip = host.Widget("##tlc");
+        EXPECT_TRUE(strip);
+        if (!strip)
+            return {0, 0};
+        const SnapshotMap& path = *Cam().snapshots;
+        const float t0 = path.begin()->second.timestamp;
+        const float span = path.rbegin()->second.timestamp - t0;
+        const float along = (path.at(frame).timestamp - t0) / span;
+        return {strip->minX + 20 + along * (strip->maxX - strip->minX - 40), strip->minY + 48};
+    }
+    // Presses on the dot, moves by dx, releases.
+    void DragDot(int frame, float dx) {
+        const Point dot = DotOf(frame);
+        PressAt(dot.x, dot.y);
+        MoveHeldTo(dot.x + dx, dot.y);
+        Release();
+    }
+
     bool OnScreen(const std::string& label) { return host.Widget(label).has_value(); }
 
     void PressAt(float x, float y) {

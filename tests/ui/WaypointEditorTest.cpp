@@ -12,31 +12,7 @@
 namespace Quorvel::Testing {
 namespace {
 
-class WaypointEditorTest : public SnapshotsWindowTest {
-protected:
-    // The canvas position of a waypoint's dot: the strip's track runs 20 pixels in from each
-    // side, 48 pixels below its top, from the first timestamp to the last.
-    struct Point {
-        float x;
-        float y;
-    };
-    Point DotOf(int frame) {
-        const auto strip = host.Widget("##tlc");
-        EXPECT_TRUE(strip);
-        const SnapshotMap& path = *Cam().snapshots;
-        const float t0 = path.begin()->second.timestamp;
-        const float span = path.rbegin()->second.timestamp - t0;
-        const float along = (path.at(frame).timestamp - t0) / span;
-        return {strip->minX + 20 + along * (strip->maxX - strip->minX - 40), strip->minY + 48};
-    }
-    // Presses on the dot, moves by dx, releases.
-    void DragDot(int frame, float dx) {
-        const Point dot = DotOf(frame);
-        PressAt(dot.x, dot.y);
-        MoveHeldTo(dot.x + dx, dot.y);
-        Release();
-    }
-};
+using WaypointEditorTest = SnapshotsWindowTest;
 
 TEST_F(WaypointEditorTest, WithoutWaypointsThereIsNoTimeline) {
     host.Tick();
