@@ -28,6 +28,12 @@ BenchHost::BenchHost(const Settings& settings) {
     host.EnterReplay(kReplayFps);
     host.EnterFlycam();
     host.Pause(); // frames move only where a case puts them
+    // The ball and the cars stand where they are: moving them with the replay is the host's
+    // work, which the timings should not include.
+    Corvane::Host::World& world = World();
+    world.PinBall(world.Ball().location);
+    for (int i = 0; i < Corvane::Host::World::kMaxCars; ++i)
+        world.PinCar(i, world.Car(i).location);
     host.Run("dolly_interpmode_location " + std::to_string(settings.locationMode));
     host.Run("dolly_interpmode_rotation " + std::to_string(settings.rotationMode));
     host.Run("dolly_chaikin_degree " + std::to_string(settings.chaikinDegree));
