@@ -17,6 +17,17 @@ using Quorvel::Spline::Status;
 // The bisection evaluates the spline at most this bound + 1 = 31 times.
 constexpr std::size_t kBisectionBound = 30;
 
+// The search for the moment `time` (seconds) along a spline's time coordinate.
+Quorvel::Spline::BisectQuery TimeQuery(double time, double epsilon) {
+    Quorvel::Spline::BisectQuery query;
+    query.value = time;
+    query.epsilon = epsilon;
+    query.index = 0;
+    query.ascending = true;
+    query.maxIterations = kBisectionBound;
+    return query;
+}
+
 // Point-major lists of (timestamp, values...) per waypoint, in frame order.
 struct SplinePoints {
     std::vector<double> location; // dimension 4
@@ -144,12 +155,7 @@ bool SplineInterpStrategy::BuildSplines() {
 
 bool SplineInterpStrategy::Locate(const BSpline& spline, double time, double epsilon,
                                   std::vector<double>& point) {
-    Quorvel::Spline::BisectQuery query;
-    query.value = time;
-    query.epsilon = epsilon;
-    query.index = 0;
-    query.ascending = true;
-    query.maxIterations = kBisectionBound;
+    const Quorvel::Spline::BisectQuery query = TimeQuery(time, epsilon);
     Quorvel::Spline::DeBoorNet net;
     const Status status = Quorvel::Spline::Bisect(spline, query, net);
     if (!status.ok) {
@@ -198,12 +204,7 @@ CameraPose SplineInterpStrategy::EvaluateWith(float time, int frame, int accurac
         return EvaluateByLibrary(time, epsilon);
     // The three splines share their time coordinate bit for bit (the interpolation treats each
     // coordinate alike and on its own), so the bisection of one places the moment on all three.
-    Quorvel::Spline::BisectQuery query;
-    query.value = time;
-    query.epsilon = epsilon;
-    query.index = 0;
-    query.ascending = true;
-    query.maxIterations = kBisectionBound;
+    const Quorvel::Spline::BisectQuery query = TimeQuery(time, epsilon);
     double location[4], rotation[4], fov[2];
     const SplineReader::Place place = readers->location.BisectPlace(query);
     // The pose needs no time coordinate (coordinate 0).
