@@ -9,6 +9,14 @@
 namespace Quorvel::Testing {
 namespace {
 
+// A strategy's copy of the path is its own (protected); a member pointer taken in a derived
+// class reads it without a friend in the plugin's code.
+struct StrategyPoints : InterpStrategy {
+    static const PathPoints& Of(const InterpStrategy& strategy) {
+        return *(strategy.*&StrategyPoints::points);
+    }
+};
+
 bool Finite(const POV& pov) {
     const float values[] = {pov.location.X, pov.location.Y, pov.location.Z, pov.fov};
     return std::all_of(std::begin(values), std::end(values),
@@ -18,7 +26,7 @@ bool Finite(const POV& pov) {
 // Chaikin subdivision keeps every waypoint at its frame and adds points between them only.
 std::string StaleStrategy(const InterpStrategy& strategy, const SnapshotMap& path,
                           bool subdivided) {
-    const PathPoints& points = *strategy.points;
+    const PathPoints& points = StrategyPoints::Of(strategy);
     if (path.empty())
         return points.Size() == 0 ? "" : "a strategy keeps waypoints of a cleared path";
     if (points.Size() == 0 || points.keys.front() != path.begin()->first ||
