@@ -52,13 +52,13 @@ std::string BrokenPath(const DollyCam& cam, bool subdivided) {
                    std::to_string(waypoint.frame);
     if (!PathSpanAllowed(path))
         return "the path spans more than the limit";
-    for (const auto* strategy : {cam.locationStrategy.get(), cam.rotationStrategy.get()}) {
-        const std::string stale =
-            strategy == nullptr ? "" : StaleStrategy(*strategy, path, subdivided);
-        if (!stale.empty())
-            return stale;
-    }
-    return "";
+    // A change of the Chaikin degree rebuilds the location strategy only; the rotation
+    // strategy keeps the subdivision it was built with until the next change.
+    const std::string stale =
+        cam.locationStrategy ? StaleStrategy(*cam.locationStrategy, path, subdivided) : "";
+    if (!stale.empty() || !cam.rotationStrategy)
+        return stale;
+    return StaleStrategy(*cam.rotationStrategy, path, true);
 }
 
 std::string BrokenHistory(const PathHistory& history) {

@@ -15,7 +15,8 @@ namespace Quorvel::Testing {
 //   - the camera the game holds is finite;
 //   - every waypoint is keyed by its own frame, and the path spans at most the limit;
 //   - both strategies hold the current path (every waypoint, bit for bit, nothing outside its
-//     span, and nothing more when nothing subdivides it): they were rebuilt after each change;
+//     span, and for the location strategy nothing more when nothing subdivides it): they were
+//     rebuilt after each change;
 //   - the undo history stays within its bounds of steps and kept bytes.
 std::string BrokenInvariant(const TestHost& host, const DollyCamPlugin& plugin);
 
