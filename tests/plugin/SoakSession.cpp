@@ -16,38 +16,72 @@ struct Entry {
     int arguments;
 };
 const std::vector<Entry> kConsole = {
-    {"dolly_snapshot_take", 0},     {"dolly_snapshot_take", 0},   {"dolly_snapshot_list", 0},
-    {"dolly_snapshot_info", 1},     {"dolly_snapshot_override", 1}, {"dolly_snapshot_delete", 1},
-    {"dolly_snapshot_select", 1},   {"dolly_bezier_weight", 2},   {"dolly_activate", 0},
-    {"dolly_deactivate", 0},        {"dolly_replayinfo", 0},      {"dolly_cam_show", 0},
-    {"dolly_cam_clone", 0},         {"dolly_cam_set_location", 3}, {"dolly_cam_set_rotation", 3},
-    {"dolly_cam_set_fov", 1},       {"dolly_cam_set_frame", 1},   {"dolly_path_clear", 0},
-    {"dolly_path_save", 1},         {"dolly_path_load", 1},       {"dolly_path_mirror", 2},
-    {"dolly_path_offset", 3},       {"dolly_path_scale", 1},      {"dolly_path_rotate", 3},
-    {"dolly_path_reverse", 0},      {"dolly_path_smooth", 0},     {"dolly_preset_save", 2},
-    {"dolly_preset_load", 1},       {"dolly_preset_delete", 1},   {"dolly_preset_list", 0},
-    {"dolly_undo", 0},              {"dolly_redo", 0},            {"dolly_record_start", 1},
-    {"dolly_record_stop", 1},       {"dolly_export", 1},          {"dolly_interpmode", 1},
-    {"dolly_interpmode_location", 1}, {"dolly_interpmode_rotation", 1},
-    {"dolly_chaikin_degree", 1},    {"dolly_spline_acc", 1},      {"dolly_speed_norm", 1},
-    {"dolly_lock_target", 1},       {"dolly_lock_car_index", 1},  {"dolly_soft_follow", 1},
-    {"dolly_soft_follow_tension", 1}, {"dolly_frame_shift", 1},   {"dolly_render", 1},
-    {"dolly_render_frame", 1},      {"cl_dollycam_settings_open", 1}, {"togglemenu dollycam", 0},
+    {"dolly_snapshot_take", 0},
+    {"dolly_snapshot_take", 0},
+    {"dolly_snapshot_list", 0},
+    {"dolly_snapshot_info", 1},
+    {"dolly_snapshot_override", 1},
+    {"dolly_snapshot_delete", 1},
+    {"dolly_snapshot_select", 1},
+    {"dolly_bezier_weight", 2},
+    {"dolly_activate", 0},
+    {"dolly_deactivate", 0},
+    {"dolly_replayinfo", 0},
+    {"dolly_cam_show", 0},
+    {"dolly_cam_clone", 0},
+    {"dolly_cam_set_location", 3},
+    {"dolly_cam_set_rotation", 3},
+    {"dolly_cam_set_fov", 1},
+    {"dolly_cam_set_frame", 1},
+    {"dolly_path_clear", 0},
+    {"dolly_path_save", 1},
+    {"dolly_path_load", 1},
+    {"dolly_path_mirror", 2},
+    {"dolly_path_offset", 3},
+    {"dolly_path_scale", 1},
+    {"dolly_path_rotate", 3},
+    {"dolly_path_reverse", 0},
+    {"dolly_path_smooth", 0},
+    {"dolly_preset_save", 2},
+    {"dolly_preset_load", 1},
+    {"dolly_preset_delete", 1},
+    {"dolly_preset_list", 0},
+    {"dolly_undo", 0},
+    {"dolly_redo", 0},
+    {"dolly_record_start", 1},
+    {"dolly_record_stop", 1},
+    {"dolly_export", 1},
+    {"dolly_interpmode", 1},
+    {"dolly_interpmode_location", 1},
+    {"dolly_interpmode_rotation", 1},
+    {"dolly_chaikin_degree", 1},
+    {"dolly_spline_acc", 1},
+    {"dolly_speed_norm", 1},
+    {"dolly_lock_target", 1},
+    {"dolly_lock_car_index", 1},
+    {"dolly_soft_follow", 1},
+    {"dolly_soft_follow_tension", 1},
+    {"dolly_frame_shift", 1},
+    {"dolly_render", 1},
+    {"dolly_render_frame", 1},
+    {"cl_dollycam_settings_open", 1},
+    {"togglemenu dollycam", 0},
 };
 
 // Ordinary values first, then the edges of ranges, then what no range accepts.
-const std::vector<std::string> kOrdinary = {"0", "1", "2", "3", "5", "7", "30", "90", "150",
-                                            "0.5", "-1", "100", "-250.5", "1000", "4"};
-const std::vector<std::string> kBoundary = {"20",         "-20",         "21",  "8",
-                                            "2147483647", "-2147483648", "1e6", "9000",
-                                            "0.1",        "50",          "-0",  "1e-45"};
+const std::vector<std::string> kOrdinary = {"0",   "1",   "2",  "3",   "5",      "7",    "30", "90",
+                                            "150", "0.5", "-1", "100", "-250.5", "1000", "4"};
+const std::vector<std::string> kBoundary = {"20",  "-20",  "21",  "8",  "2147483647", "-2147483648",
+                                            "1e6", "9000", "0.1", "50", "-0",         "1e-45"};
 const std::vector<std::string> kMalformed = {
-    "nan", "inf", "-inf", "1e39", "-1e39", "99999999999999999999", "\"\"", ";", ",", "a,b",
-    "\"a b\"", "x", "0x10", "1,5", "\\", "\"", "--1", "1e", "\t"};
+    "nan",  "inf", "-inf", "1e39", "-1e39",   "99999999999999999999",
+    "\"\"", ";",   ",",    "a,b",  "\"a b\"", "x",
+    "0x10", "1,5", "\\",   "\"",   "--1",     "1e",
+    "\t"};
 
-const std::vector<std::string> kFiles = {"soak.json", "soak.json", "other.json", "a.gltf",
-                                         "b.glb",     "c.chan",    "d.csv",      "e.txt",
-                                         "sub/f.json", "missing.json", "\"\"", "x,y.json"};
+const std::vector<std::string> kFiles = {"soak.json",  "soak.json",    "other.json", "a.gltf",
+                                         "b.glb",      "c.chan",       "d.csv",      "e.txt",
+                                         "sub/f.json", "missing.json", "\"\"",       "x,y.json"};
 
 } // namespace
 
@@ -203,7 +237,8 @@ void SoakSession::World() {
 void SoakSession::Keys() {
     static const std::vector<std::vector<Key>> chords = {
         {Key::Ctrl, Key::Z}, {Key::Ctrl, Key::Y}, {Key::Ctrl, Key::Shift, Key::Z},
-        {Key::Enter},        {Key::Escape},       {Key::Delete}, {Key::Tab}};
+        {Key::Enter},        {Key::Escape},       {Key::Delete},
+        {Key::Tab}};
     auto& keyboard = host.GetWorld().Keyboard();
     const std::vector<Key>& chord = Pick(chords);
     Note("keys " + std::to_string(chord.size()) + " of chord " +

@@ -61,12 +61,11 @@ TEST_F(SoakTest, ARandomSessionKeepsEveryInvariantAndTheSavedPath) {
     const SoakCounts& counts = session.Counts();
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::cout << "soak: " << counts.frames << " frames, " << counts.commands
-              << " console lines, " << counts.widgetActions << " widget actions, "
-              << counts.mouseGestures << " mouse gestures, " << counts.worldEvents
-              << " world events in " << seconds.count() << " s; peak resident "
-              << usage.ru_maxrss / 1024 << " MiB, " << Cam().snapshots->size()
-              << " waypoints at the end" << std::endl;
+    std::cout << "soak: " << counts.frames << " frames, " << counts.commands << " console lines, "
+              << counts.widgetActions << " widget actions, " << counts.mouseGestures
+              << " mouse gestures, " << counts.worldEvents << " world events in " << seconds.count()
+              << " s; peak resident " << usage.ru_maxrss / 1024 << " MiB, "
+              << Cam().snapshots->size() << " waypoints at the end" << std::endl;
     EXPECT_EQ(ReadFile(keep), kept);
 }
 
