@@ -71,8 +71,9 @@ const std::vector<Entry> kConsole = {
 // Ordinary values first, then the edges of ranges, then what no range accepts.
 const std::vector<std::string> kOrdinary = {"0",   "1",   "2",  "3",   "5",      "7",    "30", "90",
                                             "150", "0.5", "-1", "100", "-250.5", "1000", "4"};
-const std::vector<std::string> kBoundary = {"20",  "-20",  "21",  "8",  "2147483647", "-2147483648",
-                                            "1e6", "9000", "0.1", "50", "-0",         "1e-45"};
+const std::vector<std::string> kBoundary = {"20",          "-20",   "21",   "8",   "2147483647",
+                                            "-2147483648", "1e6",   "9000", "0.1", "50",
+                                            "-0",          "1e-45", "3e38", "1e36"};
 const std::vector<std::string> kMalformed = {
     "nan",  "inf", "-inf", "1e39", "-1e39",   "99999999999999999999",
     "\"\"", ";",   ",",    "a,b",  "\"a b\"", "x",
