@@ -1,5 +1,6 @@
 #include "host/WidgetMap.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace Corvane::Host {
@@ -32,6 +33,14 @@ std::optional<WidgetRect> WidgetMap::Find(const std::string& label) const {
     if (found == shown.end())
         return std::nullopt;
     return found->second;
+}
+
+std::vector<std::string> WidgetMap::Labels() const {
+    std::vector<std::string> labels;
+    for (const auto& [label, rect] : shown)
+        labels.push_back(label);
+    std::sort(labels.begin(), labels.end());
+    return labels;
 }
 
 } // namespace Corvane::Host

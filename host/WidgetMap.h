@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "corvane/probe/WidgetProbe.h"
 
@@ -41,6 +42,8 @@ public:
 
     // In the last rendered frame.
     std::optional<WidgetRect> Find(const std::string& label) const;
+    // Every label of the last rendered frame, in byte order.
+    std::vector<std::string> Labels() const;
 
 private:
     using Rects = std::unordered_map<std::string, WidgetRect>;

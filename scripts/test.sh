@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets everything up and runs the whole suite twice: in a normal build and in a build with
 # AddressSanitizer and UndefinedBehaviorSanitizer, which halt on the first error; then fuzzes
-# the path-file and preset-index readers for a bounded time.
+# the path-file and preset-index readers and the console for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -1,5 +1,8 @@
 #include "storage/AtomicFile.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
@@ -30,22 +33,44 @@ fs::path TemporaryNameBeside(const fs::path& file) {
     return file.parent_path() / name.str();
 }
 
+// Writes all of text to a new file and flushes it to the disk before it is closed, so that the
+// rename that follows can never publish a file whose data is still only in memory.
 bool WriteTemporary(const fs::path& temporary, const std::string& text, std::string& error) {
     errno = 0;
-    std::ofstream stream(temporary, std::ios::binary | std::ios::trunc);
-    if (!stream) {
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) {
         error = "cannot create a temporary file" + LastSystemReason();
         return false;
     }
-    errno = 0;
-    stream.write(text.data(), static_cast<std::streamsize>(text.size()));
-    stream.flush();
-    stream.close();
-    if (stream.fail()) {
+    size_t written = 0;
+    while (written < text.size()) {
+        const ssize_t count = ::write(fd, text.data() + written, text.size() - written);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0) {
+            error = "writing failed" + LastSystemReason();
+            ::close(fd);
+            return false;
+        }
+        written += static_cast<size_t>(count);
+    }
+    if (::fsync(fd) != 0 || ::close(fd) != 0) {
         error = "writing failed" + LastSystemReason();
         return false;
     }
     return true;
+}
+
+// Makes the rename itself durable: until the folder is flushed, a power cut may bring back
+// the old name, or no file at all. Best effort: some file systems cannot flush a folder, and
+// the file is in place whatever happens here.
+void SyncFolderOf(const fs::path& file) {
+    const fs::path folder = file.parent_path().empty() ? fs::path(".") : file.parent_path();
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 } // namespace
@@ -54,6 +79,12 @@ bool ReadWholeFile(const fs::path& file, std::string& text, std::string& error) 
     std::error_code ec;
     if (fs::is_directory(file, ec)) {
         error = "is a folder";
+        return false;
+    }
+    const std::uintmax_t size = fs::file_size(file, ec);
+    if (!ec && size > kMaxReadBytes) {
+        error = "is too large (" + std::to_string(size) + " bytes, at most " +
+                std::to_string(kMaxReadBytes) + ")";
         return false;
     }
     errno = 0;
@@ -86,5 +117,6 @@ bool WriteFileAtomically(const fs::path& file, const std::string& text, std::str
         fs::remove(temporary, ignored);
         return false;
     }
+    SyncFolderOf(file);
     return true;
 }

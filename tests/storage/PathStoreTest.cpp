@@ -65,6 +65,18 @@ TEST_F(Files, AWholeFileReadGetsExactBytesAndReportsWhatIsNotAFile) {
     EXPECT_EQ(error, "cannot be opened (No such file or directory)");
 }
 
+TEST_F(Files, AFileOfAGigabyteIsRefusedBySizeBeforeItIsReadAndThePathStays) {
+    const fs::path file = folder / "huge.json";
+    WriteText(file, "{}");
+    fs::resize_file(file, std::uintmax_t{1} << 30); // sparse: no gigabyte is written
+    SnapshotMap path = kOne;
+    const PathReadResult result = ReadPathFile(file, path);
+    EXPECT_EQ(result.status, PathReadStatus::Refused);
+    EXPECT_EQ(result.message, "Could not load " + file.string() +
+                                  ": is too large (1073741824 bytes, at most 939524096)");
+    EXPECT_EQ(path, kOne);
+}
+
 TEST(PathFileLocation, TheNameIsJoinedAsTyped) {
     const char* rows[][3] = {{"", "shot1.json", "/data/campaths/shot1.json"},
                              {"relative/dir", "sub/a", "relative/dir/sub/a"},
