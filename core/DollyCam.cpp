@@ -5,13 +5,15 @@
 
 #include "core/InterpStrategyFactory.h"
 #include "interp/InterpStrategy.h"
+#include "interp/SplineMomentMemo.h"
 #include "path/PathLimits.h"
 
 DollyCam::DollyCam(std::shared_ptr<GameWrapper> gameWrapper,
                    std::shared_ptr<CVarManagerWrapper> cvarManager,
                    std::shared_ptr<IGameApplier> gameApplier)
     : snapshots(std::make_shared<SnapshotMap>()), gameWrapper(std::move(gameWrapper)),
-      cvarManager(std::move(cvarManager)), gameApplier(std::move(gameApplier)) {
+      cvarManager(std::move(cvarManager)), gameApplier(std::move(gameApplier)),
+      splineMoments(std::make_shared<SplineMomentMemo>()) {
     LoadPresetIndex();
 }
 
@@ -111,7 +113,8 @@ int DollyCam::ReadIntVariable(const std::string& name) const {
 std::shared_ptr<InterpStrategy> DollyCam::CreateInterpStrategy(int mode) {
     const int chaikinDegree = ReadIntVariable("dolly_chaikin_degree");
     ReportUnknownMode(*cvarManager, mode);
-    return MakeInterpStrategy(mode, snapshots, chaikinDegree, cvarManager, splineAccuracy);
+    return MakeInterpStrategy(mode, snapshots, chaikinDegree, cvarManager, splineAccuracy,
+                              splineMoments);
 }
 
 void DollyCam::UpdateLocationStrategy() {

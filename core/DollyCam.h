@@ -29,6 +29,7 @@
 #include "path/CameraSnapshot.h"
 
 class InterpStrategy;
+class SplineMomentMemo;
 
 // What became of a snapshot taken from the live camera.
 enum class SnapshotStoreResult {
@@ -148,5 +149,7 @@ public:
     // The B-spline accuracy variable's value where the plugin mirrors it (VariableHandlers.cpp);
     // without it the strategies read the variable themselves.
     std::shared_ptr<int> splineAccuracy;
+    // Where the B-spline strategy's samples fell, kept across rebuilds that leave the timing.
+    std::shared_ptr<SplineMomentMemo> splineMoments;
     std::vector<PresetEntry> presetIndex;
 };

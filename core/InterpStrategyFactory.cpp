@@ -34,7 +34,8 @@ const char* InterpStrategyName(int mode) {
 std::shared_ptr<InterpStrategy>
 MakeInterpStrategy(int mode, const std::shared_ptr<SnapshotMap>& path, int chaikinDegree,
                    const std::shared_ptr<CVarManagerWrapper>& cvarManager,
-                   std::shared_ptr<const int> accuracyMirror) {
+                   std::shared_ptr<const int> accuracyMirror,
+                   std::shared_ptr<SplineMomentMemo> momentMemo) {
     switch (mode) {
     case 1:
         return std::make_shared<NBezierInterpStrategy>(path, chaikinDegree);
@@ -46,6 +47,7 @@ MakeInterpStrategy(int mode, const std::shared_ptr<SnapshotMap>& path, int chaik
         auto spline = std::make_shared<SplineInterpStrategy>(path, chaikinDegree);
         spline->cvarManager = cvarManager;
         spline->accuracyMirror = std::move(accuracyMirror);
+        spline->momentMemo = std::move(momentMemo);
         return spline;
     }
     case 6:

@@ -11,6 +11,7 @@
 #include "path/CameraSnapshot.h"
 
 class InterpStrategy;
+class SplineMomentMemo;
 
 bool IsKnownInterpMode(int mode);
 
@@ -19,8 +20,10 @@ const char* InterpStrategyName(int mode);
 
 // cvarManager reaches the B-spline strategy, which reports its library's errors there and reads
 // its accuracy variable on every evaluation, from accuracyMirror when given (a value kept equal
-// to the variable's) or else from the console.
+// to the variable's) or else from the console. momentMemo, when given, lets the B-spline
+// strategy place its samples where the previous one over the same timing placed them.
 std::shared_ptr<InterpStrategy>
 MakeInterpStrategy(int mode, const std::shared_ptr<SnapshotMap>& path, int chaikinDegree,
                    const std::shared_ptr<CVarManagerWrapper>& cvarManager,
-                   std::shared_ptr<const int> accuracyMirror = nullptr);
+                   std::shared_ptr<const int> accuracyMirror = nullptr,
+                   std::shared_ptr<SplineMomentMemo> momentMemo = nullptr);

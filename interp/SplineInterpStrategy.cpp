@@ -178,7 +178,7 @@ CameraPose SplineInterpStrategy::EvaluateByLibrary(float time, double epsilon) {
 CameraPose SplineInterpStrategy::Evaluate(float time, int frame) {
     if (Size() < 4)
         return fallback->Evaluate(time, frame);
-    return EvaluateWith(time, frame, ReadAccuracy());
+    return EvaluateWith(time, frame, ReadAccuracy(), false);
 }
 
 void SplineInterpStrategy::EvaluateMany(const float* times, const int* frames, std::size_t count,
@@ -189,10 +189,27 @@ void SplineInterpStrategy::EvaluateMany(const float* times, const int* frames, s
     }
     const int accuracy = ReadAccuracy();
     for (std::size_t i = 0; i < count; ++i)
-        poses[i] = EvaluateWith(times[i], frames[i], accuracy);
+        poses[i] = EvaluateWith(times[i], frames[i], accuracy, true);
 }
 
-CameraPose SplineInterpStrategy::EvaluateWith(float time, int frame, int accuracy) {
+SplineReader::Place SplineInterpStrategy::SampledPlace(const Quorvel::Spline::BisectQuery& query,
+                                                       float time) {
+    SplineReader& reader = readers->location;
+    if (!momentMemo)
+        return reader.BisectPlace(query);
+    if (memoTicket == 0 || memoEpsilon != query.epsilon) {
+        memoTicket = momentMemo->Begin(locationSpline, query.epsilon);
+        memoEpsilon = query.epsilon;
+    }
+    double parameter = 0.0;
+    if (momentMemo->Recall(memoTicket, time, parameter))
+        return reader.Locate(parameter);
+    const SplineReader::Place place = reader.BisectPlace(query);
+    momentMemo->Keep(memoTicket, time, place.u);
+    return place;
+}
+
+CameraPose SplineInterpStrategy::EvaluateWith(float time, int frame, int accuracy, bool sampled) {
     std::size_t segment = 0;
     if (!FindSegment(frame, segment))
         return CameraPose{};
@@ -206,13 +223,16 @@ CameraPose SplineInterpStrategy::EvaluateWith(float time, int frame, int accurac
     // coordinate alike and on its own), so the bisection of one places the moment on all three.
     const Quorvel::Spline::BisectQuery query = TimeQuery(time, epsilon);
     double location[4], rotation[4], fov[2];
-    const SplineReader::Place place = readers->location.BisectPlace(query);
     // The pose needs no time coordinate (coordinate 0).
-    readers->location.PointAt(place, location, 1);
     if (readers->sharedTime) {
+        const SplineReader::Place place =
+            sampled ? SampledPlace(query, time) : readers->location.BisectPlace(query);
+        readers->location.PointAt(place, location, 1);
         readers->rotation.PointAt(place, rotation, 1);
         readers->fov.PointAt(place, fov, 1);
     } else {
+        SplineReader& l = readers->location;
+        l.PointAt(l.BisectPlace(query), location, 1);
         SplineReader& r = readers->rotation;
         SplineReader& f = readers->fov;
         r.PointAt(r.BisectPlace(query), rotation, 1);

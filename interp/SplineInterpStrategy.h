@@ -10,6 +10,7 @@
 #include "corvane/wrappers/CVarManagerWrapper.h"
 #include "interp/InterpStrategy.h"
 #include "interp/NBezierInterpStrategy.h"
+#include "interp/SplineMomentMemo.h"
 #include "spline/BSpline.h"
 #include "spline/SplineReader.h"
 #include "spline/SplineStatus.h"
@@ -44,6 +45,9 @@ public:
     std::shared_ptr<CVarManagerWrapper> cvarManager;
     // When set, the accuracy variable's value as kept by its owner, read instead of it.
     std::shared_ptr<const int> accuracyMirror;
+    // When set, EvaluateMany's moments are placed from it where the previous strategy over the
+    // same timing sampled them, and kept there for the next.
+    std::shared_ptr<SplineMomentMemo> momentMemo;
 
 private:
     // Allocation-free readers of the three splines, made with them.
@@ -61,7 +65,10 @@ private:
     bool BuildSplines();
     bool Locate(const Quorvel::Spline::BSpline& spline, double time, double epsilon,
                 std::vector<double>& point);
-    CameraPose EvaluateWith(float time, int frame, int accuracy);
+    // sampled: one of EvaluateMany's moments, which the memo may place.
+    CameraPose EvaluateWith(float time, int frame, int accuracy, bool sampled);
+    Quorvel::Spline::SplineReader::Place SampledPlace(const Quorvel::Spline::BisectQuery& query,
+                                                      float time);
     CameraPose EvaluateByLibrary(float time, double epsilon);
     void Report(const Quorvel::Spline::Status& status);
 
@@ -71,5 +78,7 @@ private:
     std::unique_ptr<Readers> readers;        // made when the splines are built
     std::shared_ptr<NBezierInterpStrategy> fallback;
     std::string lastReportedError;
+    SplineMomentMemo::Ticket memoTicket = 0; // 0: no pass begun
+    double memoEpsilon = 0.0;
     enum class SplineState { NotBuilt, Built, Failed } splineState = SplineState::NotBuilt;
 };

@@ -1,6 +1,7 @@
 // Seeded random paths of every size class: the plugin's strategies, path cache, arc-length
 // table and playback must equal the oracle's bit for bit, for each mode pair.
 
+#include <iterator>
 #include <string>
 
 #include "tests/oracle/ModePairs.h"
@@ -16,6 +17,8 @@ constexpr int kLongPathEvery = 20;
 // Playback is compared on one path in this many (it runs every frame of the path). Odd, so
 // that it meets constant speed on every other such path.
 constexpr int kPlaybackEvery = 3;
+// Edits after the first build are compared on one path in this many.
+constexpr int kEditEvery = 4;
 
 class RandomPathsTest : public OracleTest, public ::testing::WithParamInterface<ModePair> {
 protected:
@@ -53,6 +56,19 @@ TEST_P(RandomPathsTest, EqualsTheOracle) {
         ExpectSameDerived(what, static_cast<std::uint32_t>(seed));
         if (seed % kPlaybackEvery == 0)
             ExpectSamePlayback(FramesAcross(path), 3, what);
+        if (seed % kEditEvery == 1 && path.size() >= 3) {
+            // Rebuilds over the previous timing: an edit that keeps every timestamp (as drags
+            // do), then one that re-times an inner waypoint and keeps the ends.
+            SnapshotMap edited = path;
+            CameraSnapshot& inner = std::next(edited.begin(), 1)->second;
+            inner.location.X += 37.5f;
+            inner.rotation.yaw += 1000.0f;
+            Install(edited);
+            ExpectSameDerived(what + ", a waypoint moved", static_cast<std::uint32_t>(seed));
+            inner.timestamp += 0.01f;
+            Install(edited);
+            ExpectSameDerived(what + ", a waypoint re-timed", static_cast<std::uint32_t>(seed));
+        }
         if (HasFailure())
             return; // one seed's report is enough to reproduce it
     }
