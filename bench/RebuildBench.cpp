@@ -1,7 +1,10 @@
 // A full rebuild after an edit: one waypoint moves a unit, then the location strategy (with
 // the arc-length table when constant speed is on, and the path cache the overlay draws) and
 // the rotation strategy are rebuilt, as after every change to the path. The edit alternates
-// so the path never settles and nothing can be kept from the previous rebuild.
+// so the path never settles. Moving a waypoint leaves the path's timing as it was, which the
+// B-spline strategy's sampling keeps from one rebuild to the next; the "retimed" cases move
+// the waypoint's timestamp by a millisecond instead, as a timeline drag does, so nothing can
+// be kept.
 
 #include <benchmark/benchmark.h>
 
@@ -18,7 +21,17 @@ struct RebuildCase {
     Settings settings;
     int waypoints = 20;
     int spanFrames = 1800;
+    bool retime = false;
 };
+
+// The edit, alternating in sign: a unit along X, or a millisecond of the waypoint's time.
+void Edit(CameraSnapshot& waypoint, bool retime, float& step) {
+    if (retime)
+        waypoint.timestamp += step * 0.001f;
+    else
+        waypoint.location.X += step;
+    step = -step;
+}
 
 // The waypoint halfway along, and the step it moves by (world units, alternating sign).
 int MiddleFrame(const SnapshotMap& path) {
@@ -32,8 +45,7 @@ void RebuildOptimised(benchmark::State& state, const RebuildCase& c) {
     CameraSnapshot& moved = (*cam.snapshots)[MiddleFrame(*cam.snapshots)];
     float step = 1.0f;
     for (auto _ : state) {
-        moved.location.X += step;
-        step = -step;
+        Edit(moved, c.retime, step);
         cam.UpdateLocationStrategy();
         cam.UpdateRotationStrategy();
     }
@@ -48,8 +60,7 @@ void RebuildStraightforward(benchmark::State& state, const RebuildCase& c) {
     CameraSnapshot& moved = oracle.snapshots[MiddleFrame(oracle.snapshots)];
     float step = 1.0f;
     for (auto _ : state) {
-        moved.location.X += step;
-        step = -step;
+        Edit(moved, c.retime, step);
         oracle.UpdateLocationStrategy();
         oracle.UpdateRotationStrategy();
     }
@@ -61,7 +72,8 @@ std::string Name(const RebuildCase& c, const char* implementation) {
     return "Rebuild/" + ModesName(c.settings.locationMode, c.settings.rotationMode) + "/wp_" +
            std::to_string(c.waypoints) + "_frames_" + std::to_string(c.spanFrames) + "/" +
            SpeedName(c.settings.speedNormalisation) + "/chaikin_" +
-           std::to_string(c.settings.chaikinDegree) + "/" + implementation;
+           std::to_string(c.settings.chaikinDegree) + (c.retime ? "/retimed/" : "/") +
+           implementation;
 }
 
 void Add(const RebuildCase& c) {
@@ -81,6 +93,8 @@ bool Register() {
             for (bool speed : {false, true})
                 for (int chaikin : {0, 3})
                     Add({{location, rotation, speed, chaikin, false}, waypoints, frames});
+    for (int chaikin : {0, 3})
+        Add({{5, 5, true, chaikin, false}, 20, 1800, true});
     // An hour of replay: the path cache alone samples 108,001 frames.
     Add({{7, 5, false, 0, false}, 100, 108000});
     Add({{5, 5, false, 0, false}, 100, 108000});

@@ -34,7 +34,7 @@ void DollyCam::RebuildPathCache() {
     CameraPose poses[kBlock];
     std::size_t filled = 0;
     const auto flush = [&] {
-        strategy->EvaluateMany(times, segmentFrames, filled, poses);
+        strategy->EvaluateLocations(times, segmentFrames, filled, poses);
         for (std::size_t i = 0; i < filled; ++i)
             if (poses[i].FOV > 1.0f)
                 pathCache.push_back({frames[i], {poses[i].x, poses[i].y, poses[i].z}});

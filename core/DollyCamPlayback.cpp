@@ -308,7 +308,7 @@ void DollyCam::RebuildArcLengthTable() {
         times[static_cast<std::size_t>(i)] = t;
         frames[static_cast<std::size_t>(i)] = ArcLengthSampleFrame(t);
     }
-    locationStrategy->EvaluateMany(times.data(), frames.data(), times.size(), poses.data());
+    locationStrategy->EvaluateLocations(times.data(), frames.data(), times.size(), poses.data());
 
     std::vector<std::pair<float, float>> table;
     table.reserve(kArcLengthSamples + 1);

@@ -9,8 +9,8 @@ InterpStrategy::InterpStrategy(const std::shared_ptr<SnapshotMap>& path, int cha
 InterpStrategy::InterpStrategy(std::shared_ptr<const PathPoints> points)
     : points(std::move(points)) {}
 
-void InterpStrategy::EvaluateMany(const float* times, const int* frames, std::size_t count,
-                                  CameraPose* poses) {
+void InterpStrategy::EvaluateLocations(const float* times, const int* frames, std::size_t count,
+                                       CameraPose* poses) {
     for (std::size_t i = 0; i < count; ++i)
         poses[i] = Evaluate(times[i], frames[i]);
 }

@@ -21,10 +21,12 @@ public:
     // frame: replay frame, on the scale of the path's keys; chooses the segment.
     virtual CameraPose Evaluate(float time, int frame) = 0;
     virtual std::string GetName() = 0;
-    // poses[i] = Evaluate(times[i], frames[i]) for i < count, in order. For sampling many
-    // moments at once: a strategy may do once what each evaluation would repeat.
-    virtual void EvaluateMany(const float* times, const int* frames, std::size_t count,
-                              CameraPose* poses);
+    // For sampling where the camera goes (the path cache, the arc-length table): poses[i] has
+    // the location and FOV of Evaluate(times[i], frames[i]) for i < count, asked in order, and
+    // is the zero pose where that is; pitch, yaw and roll may be left at 0. A strategy may do
+    // once what each evaluation would repeat.
+    virtual void EvaluateLocations(const float* times, const int* frames, std::size_t count,
+                                   CameraPose* poses);
 
 protected:
     // Copies *path (an empty path when null) and subdivides the copy chaikinDegree times.

@@ -1,5 +1,6 @@
 #include "interp/SplineInterpStrategy.h"
 
+#include <cmath>
 #include <cstring>
 #include <initializer_list>
 
@@ -95,6 +96,16 @@ bool SameFirstCoordinate(const BSpline& a, const BSpline& b) {
     return true;
 }
 
+// Whether coordinates `from` on of every control point are within `limit` in magnitude.
+bool StaysWithin(const BSpline& spline, std::size_t from, double limit) {
+    const std::size_t dim = spline.Dimension();
+    const std::vector<double>& points = spline.ControlPoints();
+    for (std::size_t i = 0; i < points.size(); ++i)
+        if (i % dim >= from && !(std::fabs(points[i]) <= limit)) // NaN fails too
+            return false;
+    return true;
+}
+
 } // namespace
 
 SplineInterpStrategy::Readers::Readers(const BSpline& location, const BSpline& rotation,
@@ -148,8 +159,10 @@ bool SplineInterpStrategy::BuildSplines() {
     if (!status.ok)
         Report(status);
     splineState = status.ok ? SplineState::Built : SplineState::Failed;
-    if (status.ok)
+    if (status.ok) {
         readers = std::make_unique<Readers>(locationSpline, rotationSpline, fovSpline);
+        rotationStaysFinite = StaysWithin(rotationSpline, 1, 1e38);
+    }
     return status.ok;
 }
 
@@ -181,10 +194,10 @@ CameraPose SplineInterpStrategy::Evaluate(float time, int frame) {
     return EvaluateWith(time, frame, ReadAccuracy(), false);
 }
 
-void SplineInterpStrategy::EvaluateMany(const float* times, const int* frames, std::size_t count,
-                                        CameraPose* poses) {
+void SplineInterpStrategy::EvaluateLocations(const float* times, const int* frames,
+                                             std::size_t count, CameraPose* poses) {
     if (Size() < 4) {
-        fallback->EvaluateMany(times, frames, count, poses);
+        fallback->EvaluateLocations(times, frames, count, poses);
         return;
     }
     const int accuracy = ReadAccuracy();
@@ -228,7 +241,10 @@ CameraPose SplineInterpStrategy::EvaluateWith(float time, int frame, int accurac
         const SplineReader::Place place =
             sampled ? SampledPlace(query, time) : readers->location.BisectPlace(query);
         readers->location.PointAt(place, location, 1);
-        readers->rotation.PointAt(place, rotation, 1);
+        if (sampled && rotationStaysFinite)
+            rotation[1] = rotation[2] = rotation[3] = 0.0;
+        else
+            readers->rotation.PointAt(place, rotation, 1);
         readers->fov.PointAt(place, fov, 1);
     } else {
         SplineReader& l = readers->location;

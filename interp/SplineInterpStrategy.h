@@ -32,9 +32,10 @@ public:
     // there is a value; the time alone places the camera. Rotation comes out unwrapped. A spline
     // failure gives the zero pose and one console line, repeated only when the error changes.
     CameraPose Evaluate(float time, int frame) override;
-    // Reads the accuracy variable once for all the moments.
-    void EvaluateMany(const float* times, const int* frames, std::size_t count,
-                      CameraPose* poses) override;
+    // Reads the accuracy variable once for all the moments, and leaves out the rotation when
+    // it cannot take the pose's value away.
+    void EvaluateLocations(const float* times, const int* frames, std::size_t count,
+                           CameraPose* poses) override;
     std::string GetName() override;
 
     // Bisection tolerance in seconds for an accuracy: 1 / acc, rounded through float. A
@@ -45,7 +46,7 @@ public:
     std::shared_ptr<CVarManagerWrapper> cvarManager;
     // When set, the accuracy variable's value as kept by its owner, read instead of it.
     std::shared_ptr<const int> accuracyMirror;
-    // When set, EvaluateMany's moments are placed from it where the previous strategy over the
+    // When set, EvaluateLocations' moments are placed from it where the previous strategy over the
     // same timing sampled them, and kept there for the next.
     std::shared_ptr<SplineMomentMemo> momentMemo;
 
@@ -65,7 +66,8 @@ private:
     bool BuildSplines();
     bool Locate(const Quorvel::Spline::BSpline& spline, double time, double epsilon,
                 std::vector<double>& point);
-    // sampled: one of EvaluateMany's moments, which the memo may place.
+    // sampled: one of EvaluateLocations' moments, which the memo may place and which needs no
+    // rotation when rotationStaysFinite.
     CameraPose EvaluateWith(float time, int frame, int accuracy, bool sampled);
     Quorvel::Spline::SplineReader::Place SampledPlace(const Quorvel::Spline::BisectQuery& query,
                                                       float time);
@@ -76,6 +78,9 @@ private:
     Quorvel::Spline::BSpline rotationSpline; // (timestamp, pitch, yaw, roll), unwrapped
     Quorvel::Spline::BSpline fovSpline;      // (timestamp, FOV)
     std::unique_ptr<Readers> readers;        // made when the splines are built
+    // Every rotation control point is within 1e38 in magnitude: so is every point of the
+    // spline (its segments are convex blends), and the pose's rotation is finite as a float.
+    bool rotationStaysFinite = false;
     std::shared_ptr<NBezierInterpStrategy> fallback;
     std::string lastReportedError;
     SplineMomentMemo::Ticket memoTicket = 0; // 0: no pass begun

@@ -199,6 +199,12 @@ TEST_F(EdgeCasesTest, ExtremeValues) {
                 Waypoint(40, 3.0f, {0, 0, 0}, {32767.5f, -32768.0f, 32768.0f}, 0.5f),
                 Waypoint(50, 4.0f, {1, 2, 3})}),
         "extreme values");
+    // A first rotation that is not a number takes every pose's value away, also where only
+    // the location is sampled (later ones are absorbed as turns of zero).
+    ExpectSameInEveryMode(PathOf({Waypoint(10, 0.0f, {0, 0, 0}, {0, std::nanf(""), 0}),
+                                  Waypoint(20, 1.0f, {9, 0, 0}), Waypoint(30, 2.0f, {0, 9, 0}),
+                                  Waypoint(40, 3.0f, {0, 0, 9}), Waypoint(50, 4.0f, {1, 2, 3})}),
+                          "a rotation not a number");
 }
 
 TEST_F(EdgeCasesTest, SplineAccuracyAndFailure) {
