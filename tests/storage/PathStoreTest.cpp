@@ -123,8 +123,9 @@ TEST_F(Files, APathWithANonFiniteValueIsRefusedBeforeTouchingTheFile) {
     EXPECT_EQ(ReadText(folder / "shot1"), "previous");
 }
 
-TEST_F(Files, APathSpanningTooManyFramesIsRefusedAndTheLongestLoads) {
-    const SnapshotMap longest{{-5, Waypoint(-5, 0.0f, {})}, {999995, Waypoint(999995, 1.0f, {})}};
+TEST_F(Files, APathSpanningTooManyFramesOrLeavingTheWorldIsRefusedAndTheLongestLoads) {
+    const SnapshotMap longest{{-5, Waypoint(-5, 0.0f, {30000.0f, 0.0f, -30000.0f})},
+                              {999995, Waypoint(999995, 1.0f, {})}};
     SnapshotMap tooLong = longest;
     tooLong[999996] = Waypoint(999996, 2.0f, {});
     ASSERT_TRUE(WritePathFile(folder / "longest", longest, error));
@@ -135,5 +136,13 @@ TEST_F(Files, APathSpanningTooManyFramesIsRefusedAndTheLongestLoads) {
     EXPECT_EQ(refused.message, kPathSpanMessage);
     EXPECT_EQ(path, kOne);
     EXPECT_EQ(ReadPathFile(folder / "longest", path).status, PathReadStatus::Loaded);
+    EXPECT_EQ(path, longest);
+
+    SnapshotMap outside = kOne;
+    outside[3].location.Y = -30000.5f;
+    ASSERT_TRUE(WritePathFile(folder / "outside", outside, error));
+    EXPECT_EQ(ReadPathFile(folder / "outside", path).message,
+              "Could not load " + (folder / "outside").string() +
+                  ": snapshot 3 is outside the world (30000 units from the origin)");
     EXPECT_EQ(path, longest);
 }
