@@ -1,10 +1,8 @@
 // Files on disk: whole-file reads and atomic writes, where path files go, and the path rules.
-// The load messages naming a file are pinned in PathCommandsTest.
-
-#include <sys/resource.h>
+// The load messages naming a file are pinned in PathCommandsTest; a save into a full disk is
+// in FileFaultsTest.
 
 #include <cmath>
-#include <csignal>
 
 #include <gtest/gtest.h>
 
@@ -93,25 +91,6 @@ TEST_F(Files, APathSaveCreatesMissingFoldersOrSaysWhyItCannot) {
     EXPECT_EQ(error,
               "cannot create the folder " + (folder / "file").string() + " (Not a directory)");
     EXPECT_EQ(ReadText(folder / "file"), "not a folder");
-}
-
-TEST_F(Files, APathSaveThatRunsOutOfSpaceKeepsThePreviousFile) {
-    const fs::path file = folder / "shot1";
-    ASSERT_TRUE(WritePathFile(file, kOne, error));
-    const std::string before = ReadText(file);
-    // A file size limit fails the write as a full disk would (permission bits do not stop root).
-    rlimit previous{};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    const rlimit limit{before.size() + 1, previous.rlim_max}; // the bigger path does not fit
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);       // else the kernel ends the process
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
-    const bool written = WritePathFile(file, kTwo, error);
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, handler);
-    EXPECT_FALSE(written);
-    EXPECT_EQ(error.rfind("writing failed", 0), 0u) << error;
-    EXPECT_EQ(ReadText(file), before);
-    EXPECT_EQ(folder.Names(), Names{"shot1"});
 }
 
 TEST_F(Files, APathWithANonFiniteValueIsRefusedBeforeTouchingTheFile) {
