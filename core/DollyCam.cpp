@@ -53,6 +53,10 @@ CameraSnapshot DollyCam::TakeSnapshot(bool save, SnapshotStoreResult& result) {
     result = SnapshotStoreResult::Captured;
 
     if (save) {
+        if (!InWorld(snapshot.location)) {
+            result = SnapshotStoreResult::OutsideWorld;
+            return snapshot;
+        }
         if (!PathSpanAllowsFrame(*snapshots, snapshot.frame)) {
             result = SnapshotStoreResult::SpanTooLong;
             return snapshot;

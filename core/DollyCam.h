@@ -33,9 +33,10 @@ class SplineMomentMemo;
 
 // What became of a snapshot taken from the live camera.
 enum class SnapshotStoreResult {
-    NoReplay,    // not in a replay: nothing was captured
-    Captured,    // captured, not stored (save was false)
-    SpanTooLong, // not stored: the path would span too many frames
+    NoReplay,     // not in a replay: nothing was captured
+    Captured,     // captured, not stored (save was false)
+    SpanTooLong,  // not stored: the path would span too many frames
+    OutsideWorld, // not stored: the camera is outside the world (kWorldLimit)
     Stored,
 };
 

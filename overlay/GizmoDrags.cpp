@@ -7,6 +7,7 @@
 #include "overlay/GizmoFrame.h"
 #include "overlay/HandleGizmo.h"
 #include "overlay/HandleShaping.h"
+#include "path/PathLimits.h"
 
 namespace {
 
@@ -67,11 +68,11 @@ void HandleGizmo::AutoHandleAt(DollyCam& dollyCam, const std::vector<CameraSnaps
         (*dollyCam.snapshots)[w.frame] = w;
 }
 
-void HandleGizmo::RefuseMove(GizmoFrame& frame) {
+void HandleGizmo::RefuseMove(GizmoFrame& frame, const char* message) {
     if (refusalReported)
         return;
     refusalReported = true;
-    frame.dollyCam.cvarManager->log("Drag refused: the position would not be a finite number");
+    frame.dollyCam.cvarManager->log(message);
 }
 
 // True while the drag goes on and may move something: the left button still held (released,
@@ -105,6 +106,11 @@ void HandleGizmo::ContinueWaypointDrag(GizmoFrame& frame) {
     w.location = w.location + MouseMoveAt(frame, w.location);
     if (!Quorvel::Math::IsFinite(w.location)) {
         RefuseMove(frame);
+        return;
+    }
+    // Far from the camera a pixel spans thousands of units: the waypoint stops where it was.
+    if (!InWorld(w.location)) {
+        RefuseMove(frame, kDragOutsideWorldMessage);
         return;
     }
     if (UpdateFloorLock(w.frame, w.location.Z) && w.location.Z < 0.0f)

@@ -24,6 +24,12 @@
 
 struct GizmoFrame;
 
+// The lines for a refused drag.
+inline constexpr const char* kDragNotFiniteMessage =
+    "Drag refused: the position would not be a finite number";
+inline constexpr const char* kDragOutsideWorldMessage =
+    "Drag refused: the position would be outside the world (30000 units from the origin)";
+
 class HandleGizmo {
 public:
     // Draws and drags; only in a replay with at least one waypoint. selectedFrame is the
@@ -52,7 +58,8 @@ private:
     void ContinueWaypointDrag(GizmoFrame& frame);
     void ContinueHandleDrag(GizmoFrame& frame);
     void StartHandleDrag(GizmoFrame& frame, int index, bool outHandle);
-    void RefuseMove(GizmoFrame& frame);
+    // Says `message` once per drag; the move is not made.
+    void RefuseMove(GizmoFrame& frame, const char* message = kDragNotFiniteMessage);
     bool AnyCustomHandleNear(GizmoFrame& frame);
     void DrawWaypoint(GizmoFrame& frame, int index);
     void DrawWaypointMarker(GizmoFrame& frame, const CameraSnapshot& w, bool hovered);

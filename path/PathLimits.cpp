@@ -1,6 +1,7 @@
 #include "path/PathLimits.h"
 
 #include <algorithm>
+#include <cmath>
 
 bool PathSpanAllowed(const SnapshotMap& path) {
     if (path.empty())
@@ -16,4 +17,27 @@ bool PathSpanAllowsFrame(const SnapshotMap& path, int extraFrame) {
     const long long first = std::min<long long>(path.begin()->first, extraFrame);
     const long long last = std::max<long long>(path.rbegin()->first, extraFrame);
     return last - first <= kMaxPathSpanFrames;
+}
+
+namespace {
+
+bool Within(float value) {
+    return std::fabs(value) <= kWorldLimit;
+}
+
+} // namespace
+
+bool InWorld(const Vector& v) {
+    return Within(v.X) && Within(v.Y) && Within(v.Z);
+}
+
+bool PathInWorld(const SnapshotMap& path, int* frame) {
+    for (const auto& [key, waypoint] : path) {
+        if (!InWorld(waypoint.location)) {
+            if (frame != nullptr)
+                *frame = key;
+            return false;
+        }
+    }
+    return true;
 }

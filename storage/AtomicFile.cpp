@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -110,9 +111,10 @@ bool WriteFileAtomically(const fs::path& file, const std::string& text, std::str
         fs::remove(temporary, ec);
         return false;
     }
-    fs::rename(temporary, file, ec);
-    if (ec) {
-        error = "cannot replace the file (" + ec.message() + ")";
+    // The system call itself (not std::filesystem's), so that a test can watch the order of
+    // flushes and renames by wrapping fsync and rename at link time (DurableSaveTest).
+    if (::rename(temporary.c_str(), file.c_str()) != 0) {
+        error = "cannot replace the file (" + std::generic_category().message(errno) + ")";
         std::error_code ignored;
         fs::remove(temporary, ignored);
         return false;

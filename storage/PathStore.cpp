@@ -66,6 +66,13 @@ PathReadResult ReadPathFile(const fs::path& file, SnapshotMap& out) {
         result.message = kPathSpanMessage;
         return result;
     }
+    int outside = 0;
+    if (!PathInWorld(loaded, &outside)) {
+        result.message = "Could not load " + file.string() + ": snapshot " +
+                         std::to_string(outside) +
+                         " is outside the world (30000 units from the origin)";
+        return result;
+    }
     out = std::move(loaded);
     result.status = PathReadStatus::Loaded;
     if (!notice.empty())

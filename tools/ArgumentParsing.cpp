@@ -4,6 +4,8 @@
 #include <limits>
 #include <stdexcept>
 
+#include "path/PathLimits.h"
+
 ArgumentReader::ArgumentReader(CVarManagerWrapper& console,
                                const std::vector<std::string>& arguments)
     : console(console), arguments(arguments) {}
@@ -38,6 +40,19 @@ bool ArgumentReader::ReadFloat(size_t index, float& value) const {
         ReportInvalid(index);
         return false;
     }
+}
+
+bool ArgumentReader::ReadCoordinate(size_t index, float& value) const {
+    float coordinate = 0.0f;
+    if (!ReadFloat(index, coordinate))
+        return false;
+    if (std::fabs(coordinate) > kWorldLimit) {
+        console.log(arguments.front() +
+                    ": outside the world (30000 units from the origin): " + arguments[index]);
+        return false;
+    }
+    value = coordinate;
+    return true;
 }
 
 bool ArgumentReader::ReadWholeUnits(size_t index, int& value) const {

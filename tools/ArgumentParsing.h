@@ -22,6 +22,8 @@ public:
     // Element index read as an int / float; false (after logging) when it does not convert.
     bool ReadInt(size_t index, int& value) const;
     bool ReadFloat(size_t index, float& value) const;
+    // A float within the world (path/PathLimits.h); one beyond it is refused with its own line.
+    bool ReadCoordinate(size_t index, float& value) const;
     // A float that must also fit an int once truncated toward zero (rotator units).
     bool ReadWholeUnits(size_t index, int& value) const;
 

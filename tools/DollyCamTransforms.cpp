@@ -8,11 +8,11 @@
 
 namespace {
 
-// False, after one console line, when the edited path holds a value that is not finite; the
-// path is then left as it was.
+// False, after one console line, when the edited path holds a value that is not finite or
+// leaves the world; the path is then left as it was.
 bool CommitEdit(DollyCam& dollyCam, SnapshotMap edited) {
-    if (!PathIsFinite(edited)) {
-        dollyCam.cvarManager->log(kTransformNotFiniteMessage);
+    if (const char* refusal = EditRefusal(edited)) {
+        dollyCam.cvarManager->log(refusal);
         return false;
     }
     // The map object itself stays: strategies and panels hold the same shared pointer.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "math/Angles.h"
+#include "path/PathLimits.h"
 #include "storage/PathFormat.h"
 
 namespace {
@@ -168,4 +169,10 @@ bool SmoothSnapshots(SnapshotMap& path) {
 bool PathIsFinite(const SnapshotMap& path) {
     return std::all_of(path.begin(), path.end(),
                        [](const auto& entry) { return SnapshotIsFinite(entry.second); });
+}
+
+const char* EditRefusal(const SnapshotMap& edited) {
+    if (!PathIsFinite(edited))
+        return kTransformNotFiniteMessage;
+    return PathInWorld(edited) ? nullptr : kOutsideWorldMessage;
 }

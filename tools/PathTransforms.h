@@ -8,10 +8,12 @@
 // (reversing moves records to other frames, where they take that frame's timestamp).
 //
 // The DollyCam members (defined in DollyCamTransforms.cpp) apply an edit to the path and then
-// rebuild both strategies. An edit whose result would hold a value that is not finite (a huge
-// scale or offset) is refused with one console line and the path is left as it was.
+// rebuild both strategies. An edit whose result would hold a value that is not finite, or a
+// waypoint outside the world (a huge scale or offset), is refused with one console line and
+// the path is left as it was.
 
 #include "path/CameraSnapshot.h"
+#include "path/PathLimits.h"
 
 class DollyCam;
 
@@ -38,6 +40,10 @@ bool SmoothSnapshots(SnapshotMap& path);
 
 // Every value of every snapshot is finite.
 bool PathIsFinite(const SnapshotMap& path);
+// Why an edited path may not replace the path: kTransformNotFiniteMessage, or
+// kOutsideWorldMessage (path/PathLimits.h) when a location would leave the world;
+// null when it may.
+const char* EditRefusal(const SnapshotMap& edited);
 
 // DollyCam::SmoothPath, telling the caller whether the pass was refused (false, reported on
 // the console) so that a command does not confirm it.

@@ -14,8 +14,8 @@ using Arguments = std::vector<std::string>;
 
 void SetCameraLocation(const CommandContext& context, const ArgumentReader& reader) {
     Vector location;
-    if (reader.Require(4, "Usage: x y z") && reader.ReadFloat(1, location.X) &&
-        reader.ReadFloat(2, location.Y) && reader.ReadFloat(3, location.Z))
+    if (reader.Require(4, "Usage: x y z") && reader.ReadCoordinate(1, location.X) &&
+        reader.ReadCoordinate(2, location.Y) && reader.ReadCoordinate(3, location.Z))
         context.gameWrapper->GetCamera().SetLocation(location);
 }
 
@@ -50,6 +50,8 @@ void TakeAndReport(const CommandContext& context) {
     CVarManagerWrapper& console = *context.cvarManager;
     if (result == SnapshotStoreResult::SpanTooLong)
         console.log(kPathSpanMessage);
+    else if (result == SnapshotStoreResult::OutsideWorld)
+        console.log(kCameraOutsideWorldMessage);
     else if (result != SnapshotStoreResult::Stored || snapshot.frame < 0)
         console.log("Failed to create snapshot");
     else
@@ -90,6 +92,10 @@ void OverrideSnapshot(const CommandContext& context, const ArgumentReader& reade
         context.cvarManager->log("Failed to create snapshot");
         return;
     }
+    if (!InWorld(snapshot.location)) {
+        context.cvarManager->log(kCameraOutsideWorldMessage);
+        return;
+    }
     if (!PathSpanAllowsFrame(*dollyCam.snapshots, frame)) {
         context.cvarManager->log(kPathSpanMessage);
         return;
@@ -127,6 +133,8 @@ void RunCameraCommand(const CommandContext& context, const Arguments& arguments)
         context.dollyCam->TakeSnapshot(true, result);
         if (result == SnapshotStoreResult::SpanTooLong)
             context.cvarManager->log(kPathSpanMessage);
+        else if (result == SnapshotStoreResult::OutsideWorld)
+            context.cvarManager->log(kCameraOutsideWorldMessage);
         return;
     }
     if (!RequireFlycam(context))

@@ -13,6 +13,8 @@
 #include "corvane/wrappers/WrapperStructs.h"
 
 inline constexpr const char* kNotFiniteEditMessage = "Edit refused: not a finite number";
+inline constexpr const char* kOutsideWorldEditMessage =
+    "Edit refused: outside the world (30000 units from the origin)";
 
 enum class DragEdit {
     None,

@@ -95,8 +95,8 @@ bool ApplyLiveTransforms(PathToolsState& tools, DollyCam& dollyCam, bool reportR
     const char* refusal = nullptr;
     if (!DeriveTransformedPath(tools, derived))
         refusal = kScaleNotPositiveMessage;
-    else if (!PathIsFinite(derived))
-        refusal = kTransformNotFiniteMessage;
+    else
+        refusal = EditRefusal(derived);
     if (refusal != nullptr) {
         if (reportRefusal)
             dollyCam.cvarManager->log(refusal);

@@ -20,9 +20,9 @@ void CaptureTransformBaseline(PathToolsState& tools, const DollyCam& dollyCam);
 bool DeriveTransformedPath(const PathToolsState& tools, SnapshotMap& result);
 
 // Puts the derived path in place and rebuilds both strategies. Without a baseline it does
-// nothing and succeeds. A result that is not finite, or a scale not above 0, is refused and
-// leaves the path whole as it was: false, after one console line unless reportRefusal is off
-// (the refusal of an edit already reported).
+// nothing and succeeds. A result that is not finite or leaves the world (EditRefusal), or a
+// scale not above 0, is refused and leaves the path whole as it was: false, after one console
+// line unless reportRefusal is off (the refusal of an edit already reported).
 bool ApplyLiveTransforms(PathToolsState& tools, DollyCam& dollyCam, bool reportRefusal = true);
 
 // Writes the baseline back, if any, and returns the controls to no transform.

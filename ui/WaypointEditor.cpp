@@ -7,6 +7,7 @@
 
 #include "math/Angles.h"
 #include "math/VectorMath.h"
+#include "path/PathLimits.h"
 #include "ui/FiniteEdit.h"
 #include "ui/PanelLook.h"
 #include "ui/Panels.h"
@@ -17,14 +18,13 @@ namespace {
 const ImVec4 kFloorLocked(0.4f, 0.9f, 0.4f, 1.0f);
 const ImVec4 kFreeOfFloor(0.9f, 0.7f, 0.3f, 1.0f);
 
-constexpr float kEditorWidth = 110.0f;     // pixels
-constexpr float kPositionSpeed = 5.0f;     // world units per pixel dragged
-constexpr float kPositionLimit = 30000.0f; // world units, either side of the origin
-constexpr float kRotationSpeed = 0.5f;     // degrees per pixel dragged
-constexpr float kRotationLimit = 180.0f;   // degrees
+constexpr float kEditorWidth = 110.0f;   // pixels
+constexpr float kPositionSpeed = 5.0f;   // world units per pixel dragged
+constexpr float kRotationSpeed = 0.5f;   // degrees per pixel dragged
+constexpr float kRotationLimit = 180.0f; // degrees
 
 bool DragPosition(const char* label, float& value) {
-    return ImGui::DragFloat(label, &value, kPositionSpeed, -kPositionLimit, kPositionLimit, "%.0f");
+    return ImGui::DragFloat(label, &value, kPositionSpeed, -kWorldLimit, kWorldLimit, "%.0f");
 }
 
 // Shown in degrees, stored in rotator units. Only an edited angle is converted back, so the
@@ -44,8 +44,8 @@ bool IsFinite(const CameraSnapshot& w) {
 }
 
 // Three drags on one line under a heading, on fields[k], which point into `w`; true when one
-// changed. A change that leaves `w` not finite (a typed angle may be finite in degrees only) is
-// refused: its field keeps its value.
+// changed. A change that leaves `w` not finite (a typed angle may be finite in degrees only),
+// or a typed position outside the world, is refused: its field keeps its value.
 bool DragFields(WindowContext& ctx, const char* heading, const char* const labels[3],
                 float* const fields[3], bool (*drag)(const char*, float&),
                 const CameraSnapshot& w) {
@@ -58,7 +58,10 @@ bool DragFields(WindowContext& ctx, const char* heading, const char* const label
         const WidgetEdit guard(labels[k]);
         const float before = *fields[k];
         const bool edited = drag(labels[k], *fields[k]);
-        if (AcceptEdit(guard.Check(edited, IsFinite(w)), ctx.cvarManager))
+        const bool finite = IsFinite(w);
+        const char* refusal = finite ? kOutsideWorldEditMessage : kNotFiniteEditMessage;
+        if (AcceptEdit(guard.Check(edited, finite && InWorld(w.location)), ctx.cvarManager,
+                       refusal))
             changed = true;
         else
             *fields[k] = before;

@@ -5,9 +5,11 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "math/VectorMath.h"
+#include "overlay/HandleGizmo.h"
 #include "tests/overlay/ImGuiMouse.h"
 #include "tests/overlay/OverlayFixture.h"
 
@@ -162,17 +164,22 @@ TEST_F(GizmoTest, AWaypointStopsAtTheFloorUntilOneStepLandsBelowMinusOne) {
     ExpectIdle();
 }
 
-TEST_F(GizmoTest, AMoveBeyondTheFloatRangeIsRefusedOnceAndChangesNothing) {
+TEST_F(GizmoTest, AMoveBeyondTheFloatRangeOrTheWorldIsRefusedOnceAndChangesNothing) {
     host.SetCamera({0, 0, 0}, {0, 8192, 0}, 90.0f); // looking along (1, 1, 0)
-    Put(30, Vector(3e38f, 3e38f, 0));
-    mouse->Press(500, 250);
-    ASSERT_EQ(Gizmo().draggedWaypointFrame, 30);
-    host.ClearLines();
-    mouse->MoveTo(600, 250);
-    mouse->MoveTo(700, 250);
-    EXPECT_EQ(Waypoint(30).location, Vector(3e38f, 3e38f, 0));
-    EXPECT_EQ(host.Lines(),
-              std::vector<std::string>{"Drag refused: the position would not be a finite number"});
+    // At 35355 units a pixel spans 70.7: 200 pixels right take y past 30000.
+    const std::pair<Vector, const char*> cases[] = {{{3e38f, 3e38f, 0}, kDragNotFiniteMessage},
+                                                    {{25000, 25000, 0}, kDragOutsideWorldMessage}};
+    for (const auto& [start, message] : cases) {
+        Put(30, start);
+        mouse->Press(500, 250);
+        ASSERT_EQ(Gizmo().draggedWaypointFrame, 30);
+        host.ClearLines();
+        mouse->MoveTo(700, 250);
+        mouse->MoveTo(900, 250);
+        EXPECT_EQ(Waypoint(30).location, start);
+        EXPECT_EQ(host.Lines(), std::vector<std::string>{message});
+        mouse->Release();
+    }
 }
 
 // --- Markers -----------------------------------------------------------------------------------

@@ -1,7 +1,13 @@
 // Files that go wrong behind the plugin's back during a session: each failure is one console
 // line, the path in memory stays, and nothing on disk is lost.
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <fstream>
+#include <map>
+#include <sstream>
+#include <utility>
 
 #include "tests/plugin/PluginFixture.h"
 
@@ -29,6 +35,60 @@ protected:
     }
     SnapshotMap Path() { return *Cam().snapshots; }
 };
+
+// Everything under the folder, files with their bytes (folders empty).
+std::map<fs::path, std::string> FilesUnder(const fs::path& folder) {
+    std::map<fs::path, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        std::ostringstream bytes;
+        if (entry.is_regular_file())
+            bytes << std::ifstream(entry.path(), std::ios::binary).rdbuf();
+        files[entry.path()] = bytes.str();
+    }
+    return files;
+}
+
+// While it lives, no file may grow past `bytes`: the kernel fails the write that reaches the
+// limit as a full disk would (permission bits do not stop root).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : handler(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &previous);
+        const rlimit limit{bytes, previous.rlim_max};
+        EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, handler);
+    }
+
+private:
+    rlimit previous{};
+    void (*handler)(int);
+};
+
+TEST_F(FileFaultsTest, ASaveIntoAFullDiskFailsPartWayAndChangesNoFile) {
+    const std::pair<const char*, const char*> saves[] = {
+        {"dolly_path_save p.json", "p.json"},
+        {"dolly_preset_save shot", "presets/shot.json"},
+        {"dolly_export e.gltf", "e.gltf"}};
+    for (const auto& [save, written] : saves)
+        host.Run(save);
+    const auto before = FilesUnder(host.DataFolder());
+    for (int frame = 120; frame <= 900; frame += 60)
+        TakeAt(frame, {static_cast<float>(frame), 0, 100});
+    for (const auto& [save, written] : saves) {
+        const FileSizeLimit full(fs::file_size(Campaths() / written) + 1);
+        EXPECT_NE(Answer(save).find("(File too large)"), std::string::npos) << save;
+        EXPECT_EQ(FilesUnder(host.DataFolder()), before) << save;
+    }
+    // Each bigger file was cut short: it does not fit the limit its save failed at.
+    for (const auto& [save, written] : saves) {
+        const std::uintmax_t limit = before.at(Campaths() / written).size() + 1;
+        host.Run(save);
+        EXPECT_GT(fs::file_size(Campaths() / written), limit) << save;
+    }
+}
 
 TEST_F(FileFaultsTest, AFileReplacedByAFolderIsNeitherReadNorOverwritten) {
     fs::create_directories(Campaths() / "p.json");

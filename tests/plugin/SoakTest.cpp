@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 #include "storage/PathFormat.h"
@@ -64,6 +65,16 @@ TEST_F(SoakTest, ARandomSessionKeepsEveryInvariantAndTheSavedPath) {
               << " s; peak resident " << usage.ru_maxrss / 1024 << " MiB, "
               << Cam().snapshots->size() << " waypoints at the end" << std::endl;
     EXPECT_EQ(ReadFile(keep), kept);
+
+    // The host unloads the plugin as at exit (onUnload, then the module's deleteMe): nothing
+    // may fault, and nothing the session left behind may keep the plugin or its path alive.
+    const std::weak_ptr<DollyCamPlugin> plugin =
+        *reinterpret_cast<std::shared_ptr<DollyCamPlugin>*>(getPlugin());
+    const std::weak_ptr<DollyCam> cam = Plugin().dollyCam;
+    const std::weak_ptr<SnapshotMap> path = Cam().snapshots;
+    host.Unload();
+    EXPECT_FALSE(host.Faulted()) << host.Errors();
+    EXPECT_TRUE(plugin.expired() && cam.expired() && path.expired());
 }
 
 } // namespace

@@ -1,10 +1,8 @@
 // Files on disk: whole-file reads and atomic writes, where path files go, and the path rules.
-// The load messages naming a file are pinned in PathCommandsTest.
-
-#include <sys/resource.h>
+// The load messages naming a file are pinned in PathCommandsTest; a save into a full disk is
+// in FileFaultsTest.
 
 #include <cmath>
-#include <csignal>
 
 #include <gtest/gtest.h>
 
@@ -95,25 +93,6 @@ TEST_F(Files, APathSaveCreatesMissingFoldersOrSaysWhyItCannot) {
     EXPECT_EQ(ReadText(folder / "file"), "not a folder");
 }
 
-TEST_F(Files, APathSaveThatRunsOutOfSpaceKeepsThePreviousFile) {
-    const fs::path file = folder / "shot1";
-    ASSERT_TRUE(WritePathFile(file, kOne, error));
-    const std::string before = ReadText(file);
-    // A file size limit fails the write as a full disk would (permission bits do not stop root).
-    rlimit previous{};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    const rlimit limit{before.size() + 1, previous.rlim_max}; // the bigger path does not fit
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);       // else the kernel ends the process
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
-    const bool written = WritePathFile(file, kTwo, error);
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, handler);
-    EXPECT_FALSE(written);
-    EXPECT_EQ(error.rfind("writing failed", 0), 0u) << error;
-    EXPECT_EQ(ReadText(file), before);
-    EXPECT_EQ(folder.Names(), Names{"shot1"});
-}
-
 TEST_F(Files, APathWithANonFiniteValueIsRefusedBeforeTouchingTheFile) {
     WriteText(folder / "shot1", "previous");
     SnapshotMap path = kTwo;
@@ -123,8 +102,9 @@ TEST_F(Files, APathWithANonFiniteValueIsRefusedBeforeTouchingTheFile) {
     EXPECT_EQ(ReadText(folder / "shot1"), "previous");
 }
 
-TEST_F(Files, APathSpanningTooManyFramesIsRefusedAndTheLongestLoads) {
-    const SnapshotMap longest{{-5, Waypoint(-5, 0.0f, {})}, {999995, Waypoint(999995, 1.0f, {})}};
+TEST_F(Files, APathSpanningTooManyFramesOrLeavingTheWorldIsRefusedAndTheLongestLoads) {
+    const SnapshotMap longest{{-5, Waypoint(-5, 0.0f, {30000.0f, 0.0f, -30000.0f})},
+                              {999995, Waypoint(999995, 1.0f, {})}};
     SnapshotMap tooLong = longest;
     tooLong[999996] = Waypoint(999996, 2.0f, {});
     ASSERT_TRUE(WritePathFile(folder / "longest", longest, error));
@@ -135,5 +115,13 @@ TEST_F(Files, APathSpanningTooManyFramesIsRefusedAndTheLongestLoads) {
     EXPECT_EQ(refused.message, kPathSpanMessage);
     EXPECT_EQ(path, kOne);
     EXPECT_EQ(ReadPathFile(folder / "longest", path).status, PathReadStatus::Loaded);
+    EXPECT_EQ(path, longest);
+
+    SnapshotMap outside = kOne;
+    outside[3].location.Y = -30000.5f;
+    ASSERT_TRUE(WritePathFile(folder / "outside", outside, error));
+    EXPECT_EQ(ReadPathFile(folder / "outside", path).message,
+              "Could not load " + (folder / "outside").string() +
+                  ": snapshot 3 is outside the world (30000 units from the origin)");
     EXPECT_EQ(path, longest);
 }

@@ -52,6 +52,9 @@ std::string BrokenPath(const DollyCam& cam, bool subdivided) {
                    std::to_string(waypoint.frame);
     if (!PathSpanAllowed(path))
         return "the path spans more than the limit";
+    int outside = 0;
+    if (!PathInWorld(path, &outside))
+        return "waypoint " + std::to_string(outside) + " is outside the world";
     // A change of the Chaikin degree rebuilds the location strategy only; the rotation
     // strategy keeps the subdivision it was built with until the next change.
     const std::string stale =

@@ -13,7 +13,8 @@ namespace Quorvel::Testing {
 // "" when every invariant holds, else the first broken one in one line:
 //   - no exception reached the host and no non-finite value was written to the camera;
 //   - the camera the game holds is finite;
-//   - every waypoint is keyed by its own frame, and the path spans at most the limit;
+//   - every waypoint is keyed by its own frame and lies in the world, and the path spans at
+//     most the limit;
 //   - both strategies hold the current path (every waypoint, bit for bit, nothing outside its
 //     span, and for the location strategy nothing more when nothing subdivides it): they were
 //     rebuilt after each change;

@@ -106,13 +106,13 @@ TEST_F(PathCommands, AnArgumentBeyondFloatRangeIsRefusedAndChangesNothing) {
     EXPECT_EQ(SavedPath(), SerializePath(kA));
 }
 
-TEST_F(PathCommands, SmoothingThatWouldOverflowIsRefusedWithoutConfirmingAndReverseAlwaysIs) {
-    const SnapshotMap huge{{1, Waypoint(1, 0.0f, {3e38f, 0.0f, 0.0f})},
-                           {2, Waypoint(2, 0.0f, {3e38f, 0.0f, 0.0f})},
-                           {3, Waypoint(3, 0.0f, {3e38f, 0.0f, 0.0f})}};
-    LoadPath(huge);
-    EXPECT_EQ(Run("dolly_path_smooth"), Lines{kTransformNotFiniteMessage});
-    EXPECT_EQ(SavedPath(), SerializePath(huge));
+TEST_F(PathCommands, AFileOutsideTheWorldIsRefusedAndReverseIsAlwaysConfirmed) {
+    LoadPath(kA);
+    WriteText(Campaths() / "huge", SerializePath({{1, Waypoint(1, 0.0f, {3e38f, 0.0f, 0.0f})}}));
+    EXPECT_EQ(Run("dolly_path_load huge"),
+              Lines{"Could not load " + (Campaths() / "huge").string() +
+                    ": snapshot 1 is outside the world (30000 units from the origin)"});
+    EXPECT_EQ(SavedPath(), SerializePath(kA));
     LoadPath(kB);
     EXPECT_EQ(Run("dolly_path_reverse"), Lines{"Path reversed"}); // one waypoint: nothing to do
 }

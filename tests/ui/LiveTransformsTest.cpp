@@ -128,7 +128,7 @@ TEST_F(LiveTransforms, RotationTurnsLocationsAndHandlesAboutTheCentreButNotTheCa
 }
 
 TEST_F(LiveTransforms, ARefusedResultLeavesThePathWholeAsTheLastChangeLeftIt) {
-    Put(120, {2e38f, 0, 0}, {}); // 1e38 from the box centre: scaling by 20 overflows
+    Put(120, {20000, 0, 0}, {}); // 10000 from the box centre: scaling by 20 leaves the world
     Rebuild();
     ASSERT_TRUE(Drag([](PathToolsState& t) { t.transformOffset = {100, 0, 0}; }));
     const SnapshotMap offset = Path();
@@ -140,7 +140,7 @@ TEST_F(LiveTransforms, ARefusedResultLeavesThePathWholeAsTheLastChangeLeftIt) {
         t.transformScale = 20.0f;
     }));
     EXPECT_EQ(Path(), offset);
-    EXPECT_EQ(host.Lines(), std::vector<std::string>{kTransformNotFiniteMessage});
+    EXPECT_EQ(host.Lines(), std::vector<std::string>{kOutsideWorldMessage});
 
     // A scale of 0 would be refused by the scale step alone, after the offset.
     host.ClearLines();

@@ -116,16 +116,17 @@ TEST_F(WaypointEditorTest, AnEditedAngleIsClampedAndTheOthersKeepTheirUnits) {
     EXPECT_FLOAT_EQ(Cam().snapshots->at(30).rotation.pitch, -8192.0f);
 }
 
-TEST_F(WaypointEditorTest, AnEditThatIsNoNumberIsRefusedOnce) {
+TEST_F(WaypointEditorTest, AnEditThatIsNoNumberOrLeavesTheWorldIsRefusedOnce) {
     PutPath({30, 60});
     ASSERT_TRUE(ClickRow("1: 30##r1"));
     host.Tick();
     const SnapshotMap before = *Cam().snapshots;
     ASSERT_TRUE(host.Type("Y##pos", "1e39"));
     ASSERT_TRUE(host.Type("Roll##rot", "1e37")); // finite degrees, infinite units
+    ASSERT_TRUE(host.Type("Z##pos", "-30001"));
     EXPECT_EQ(*Cam().snapshots, before);
-    EXPECT_EQ(host.Lines(),
-              std::vector<std::string>({kNotFiniteEditMessage, kNotFiniteEditMessage}));
+    EXPECT_EQ(host.Lines(), std::vector<std::string>({kNotFiniteEditMessage, kNotFiniteEditMessage,
+                                                      kOutsideWorldEditMessage}));
 }
 
 TEST_F(WaypointEditorTest, DeselectLeavesNothingToEdit) {
