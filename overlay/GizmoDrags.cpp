@@ -103,13 +103,15 @@ void HandleGizmo::ContinueWaypointDrag(GizmoFrame& frame) {
     if (found == frame.dollyCam.snapshots->end())
         return;
     CameraSnapshot w = found->second;
+    const bool wasInWorld = InWorld(w.location);
     w.location = w.location + MouseMoveAt(frame, w.location);
     if (!Quorvel::Math::IsFinite(w.location)) {
         RefuseMove(frame);
         return;
     }
     // Far from the camera a pixel spans thousands of units: the waypoint stops where it was.
-    if (!InWorld(w.location)) {
+    // One already outside (from an older file) may be dragged, so that it can come back.
+    if (wasInWorld && !InWorld(w.location)) {
         RefuseMove(frame, kDragOutsideWorldMessage);
         return;
     }

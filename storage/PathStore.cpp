@@ -66,13 +66,12 @@ PathReadResult ReadPathFile(const fs::path& file, SnapshotMap& out) {
         result.message = kPathSpanMessage;
         return result;
     }
+    // A waypoint outside the world loads as it is: an earlier version could save one, and the
+    // file is the user's work. The line says so; edits may bring it back.
     int outside = 0;
-    if (!PathInWorld(loaded, &outside)) {
-        result.message = "Could not load " + file.string() + ": snapshot " +
-                         std::to_string(outside) +
-                         " is outside the world (30000 units from the origin)";
-        return result;
-    }
+    if (!PathInWorld(loaded, &outside))
+        notice += (notice.empty() ? "" : "; ") + std::string("snapshot ") +
+                  std::to_string(outside) + " is outside the world (30000 units from the origin)";
     out = std::move(loaded);
     result.status = PathReadStatus::Loaded;
     if (!notice.empty())

@@ -20,7 +20,7 @@ bool WritePathFile(const std::filesystem::path& file, const SnapshotMap& path, s
 enum class PathReadStatus {
     Loaded,
     NotFound, // nothing at that path
-    Refused,  // unreadable, malformed, spanning too many frames, or outside the world
+    Refused,  // unreadable, malformed, or spanning too many frames
 };
 
 struct PathReadResult {

@@ -11,7 +11,7 @@ namespace {
 // False, after one console line, when the edited path holds a value that is not finite or
 // leaves the world; the path is then left as it was.
 bool CommitEdit(DollyCam& dollyCam, SnapshotMap edited) {
-    if (const char* refusal = EditRefusal(edited)) {
+    if (const char* refusal = EditRefusal(*dollyCam.snapshots, edited)) {
         dollyCam.cvarManager->log(refusal);
         return false;
     }

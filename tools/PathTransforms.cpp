@@ -171,8 +171,8 @@ bool PathIsFinite(const SnapshotMap& path) {
                        [](const auto& entry) { return SnapshotIsFinite(entry.second); });
 }
 
-const char* EditRefusal(const SnapshotMap& edited) {
+const char* EditRefusal(const SnapshotMap& before, const SnapshotMap& edited) {
     if (!PathIsFinite(edited))
         return kTransformNotFiniteMessage;
-    return PathInWorld(edited) ? nullptr : kOutsideWorldMessage;
+    return PathInWorld(edited) || !PathInWorld(before) ? nullptr : kOutsideWorldMessage;
 }

@@ -40,10 +40,11 @@ bool SmoothSnapshots(SnapshotMap& path);
 
 // Every value of every snapshot is finite.
 bool PathIsFinite(const SnapshotMap& path);
-// Why an edited path may not replace the path: kTransformNotFiniteMessage, or
-// kOutsideWorldMessage (path/PathLimits.h) when a location would leave the world;
-// null when it may.
-const char* EditRefusal(const SnapshotMap& edited);
+// Why an edited path may not replace `before`: kTransformNotFiniteMessage, or
+// kOutsideWorldMessage (path/PathLimits.h) when the edit takes a path that lies in the world
+// out of it; null when it may. A path already outside (loaded from a file of an earlier
+// version) may still be edited, so that it can be brought back.
+const char* EditRefusal(const SnapshotMap& before, const SnapshotMap& edited);
 
 // DollyCam::SmoothPath, telling the caller whether the pass was refused (false, reported on
 // the console) so that a command does not confirm it.

@@ -96,7 +96,7 @@ bool ApplyLiveTransforms(PathToolsState& tools, DollyCam& dollyCam, bool reportR
     if (!DeriveTransformedPath(tools, derived))
         refusal = kScaleNotPositiveMessage;
     else
-        refusal = EditRefusal(derived);
+        refusal = EditRefusal(*dollyCam.snapshots, derived);
     if (refusal != nullptr) {
         if (reportRefusal)
             dollyCam.cvarManager->log(refusal);

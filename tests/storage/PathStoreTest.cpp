@@ -102,7 +102,7 @@ TEST_F(Files, APathWithANonFiniteValueIsRefusedBeforeTouchingTheFile) {
     EXPECT_EQ(ReadText(folder / "shot1"), "previous");
 }
 
-TEST_F(Files, APathSpanningTooManyFramesOrLeavingTheWorldIsRefusedAndTheLongestLoads) {
+TEST_F(Files, APathSpanningTooManyFramesIsRefusedAndTheLongestLoadsAsDoesOneOutsideTheWorld) {
     const SnapshotMap longest{{-5, Waypoint(-5, 0.0f, {30000.0f, 0.0f, -30000.0f})},
                               {999995, Waypoint(999995, 1.0f, {})}};
     SnapshotMap tooLong = longest;
@@ -120,8 +120,9 @@ TEST_F(Files, APathSpanningTooManyFramesOrLeavingTheWorldIsRefusedAndTheLongestL
     SnapshotMap outside = kOne;
     outside[3].location.Y = -30000.5f;
     ASSERT_TRUE(WritePathFile(folder / "outside", outside, error));
+    // Outside the world: loaded as it is, with a line saying so.
     EXPECT_EQ(ReadPathFile(folder / "outside", path).message,
-              "Could not load " + (folder / "outside").string() +
+              "Loaded " + (folder / "outside").string() +
                   ": snapshot 3 is outside the world (30000 units from the origin)");
-    EXPECT_EQ(path, longest);
+    EXPECT_EQ(path, outside);
 }

@@ -106,13 +106,26 @@ TEST_F(PathCommands, AnArgumentBeyondFloatRangeIsRefusedAndChangesNothing) {
     EXPECT_EQ(SavedPath(), SerializePath(kA));
 }
 
-TEST_F(PathCommands, AFileOutsideTheWorldIsRefusedAndReverseIsAlwaysConfirmed) {
-    LoadPath(kA);
-    WriteText(Campaths() / "huge", SerializePath({{1, Waypoint(1, 0.0f, {3e38f, 0.0f, 0.0f})}}));
+// A file of an earlier version may hold a path far outside the world: it loads as it is, with
+// a line saying so; an edit that would overflow is refused without a confirmation, and one
+// that brings it back is taken.
+TEST_F(PathCommands, APathOutsideTheWorldLoadsAndOnlyOverflowingEditsAreRefused) {
+    const SnapshotMap huge{{1, Waypoint(1, 0.0f, {3e38f, 0.0f, 0.0f})},
+                           {2, Waypoint(2, 0.0f, {3e38f, 0.0f, 0.0f})},
+                           {3, Waypoint(3, 0.0f, {3e38f, 0.0f, 0.0f})}};
+    fs::create_directories(Campaths());
+    WriteText(Campaths() / "huge", SerializePath(huge));
     EXPECT_EQ(Run("dolly_path_load huge"),
-              Lines{"Could not load " + (Campaths() / "huge").string() +
+              Lines{"Loaded " + (Campaths() / "huge").string() +
                     ": snapshot 1 is outside the world (30000 units from the origin)"});
-    EXPECT_EQ(SavedPath(), SerializePath(kA));
+    EXPECT_EQ(Run("dolly_path_smooth"), Lines{kTransformNotFiniteMessage});
+    EXPECT_EQ(SavedPath(), SerializePath(huge));
+    EXPECT_EQ(Run("dolly_path_offset -1e38 0 0"), Lines()); // still outside, but nearer
+    EXPECT_EQ(Run("dolly_path_offset -2e38 0 0"), Lines());
+    SnapshotMap back = huge;
+    for (auto& entry : back)
+        entry.second.location.X = (3e38f + -1e38f) + -2e38f;
+    EXPECT_EQ(SavedPath(), SerializePath(back));
     LoadPath(kB);
     EXPECT_EQ(Run("dolly_path_reverse"), Lines{"Path reversed"}); // one waypoint: nothing to do
 }
