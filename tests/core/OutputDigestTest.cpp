@@ -7,54 +7,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "core/IGameApplier.h"
 #include "interp/InterpStrategy.h"
-#include "tests/plugin/PluginFixture.h"
+#include "tests/core/EngineFixture.h"
 
 namespace Quorvel::Testing {
 namespace {
-
-// FNV-1a, 64 bits, over the values' bit patterns.
-class Digest {
-public:
-    void Add(std::uint32_t value) {
-        for (int i = 0; i < 4; ++i) {
-            hash ^= (value >> (8 * i)) & 0xffu;
-            hash *= 1099511628211ull;
-        }
-    }
-    void Add(int value) { Add(static_cast<std::uint32_t>(value)); }
-    void Add(float value) {
-        std::uint32_t bits;
-        std::memcpy(&bits, &value, sizeof bits);
-        Add(bits);
-    }
-    void Add(const CameraPose& p) {
-        for (float v : {p.x, p.y, p.z, p.pitch, p.yaw, p.roll, p.FOV})
-            Add(v);
-    }
-    std::uint64_t Value() const { return hash; }
-
-private:
-    std::uint64_t hash = 14695981039346656037ull;
-};
-
-class PoseRecorder final : public IGameApplier {
-public:
-    void ApplyPOV(float x, float y, float z, float pitch, float yaw, float roll,
-                  float fov) override {
-        last = {x, y, z, pitch, yaw, roll, fov};
-        ++count;
-    }
-    CameraPose ReadCamera() override { return {}; }
-    CameraPose last;
-    int count = 0;
-};
 
 // Uniform numbers from the standard engine's fixed output sequence, so the paths are the same
 // with every standard library.
@@ -122,16 +83,8 @@ const PathShape kShapes[] = {
     {20, 0, 30, true},   {40, 0, 12, false}, {6, 20000000, 40, false}, {9, 0, 25, true},
 };
 
-class OutputDigestTest : public PluginTest {
+class OutputDigestTest : public EngineTest {
 protected:
-    void SetUp() override {
-        PluginTest::SetUp();
-        EnterFlycamReplay();
-        engine = std::make_shared<DollyCam>(host.GetSession().GameWrapperHandle(),
-                                            host.GetSession().CVarManagerHandle(), recorder);
-        host.Pause();
-    }
-
     void AddStrategyQueries(Random& random, int first, int last) {
         for (int q = 0; q < 40; ++q) {
             const int frame = first - 3 + random.Below(last - first + 7);
@@ -163,21 +116,19 @@ protected:
         for (int frame = first - 1; frame <= last + 1; frame += step) {
             host.SetFrame(frame);
             engine->Apply();
-            digest.Add(recorder->count);
-            digest.Add(recorder->last);
+            digest.Add(static_cast<int>(recorder->poses.size()));
+            digest.Add(recorder->Last());
         }
         host.SetFrame(first);
         host.Play();
         for (int tick = 0; tick < 12; ++tick) {
             host.GetWorld().Tick();
             engine->Apply();
-            digest.Add(recorder->last);
+            digest.Add(recorder->Last());
         }
         host.Pause();
     }
 
-    std::shared_ptr<PoseRecorder> recorder = std::make_shared<PoseRecorder>();
-    std::shared_ptr<DollyCam> engine;
     Digest digest;
 };
 
@@ -207,7 +158,7 @@ TEST_F(OutputDigestTest, EveryModePairOnSeededPathsGivesTheRecordedBits) {
         }
     }
     std::printf("output digest %016llx, %d poses\n",
-                static_cast<unsigned long long>(digest.Value()), recorder->count);
+                static_cast<unsigned long long>(digest.Value()), int(recorder->poses.size()));
     EXPECT_EQ(digest.Value(), 0x0df5b48591f0845dull);
 }
 

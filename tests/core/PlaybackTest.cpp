@@ -3,36 +3,20 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <functional>
 #include <vector>
 
-#include "core/IGameApplier.h"
 #include "interp/InterpStrategy.h"
-#include "tests/plugin/PluginFixture.h"
+#include "tests/core/EngineFixture.h"
 
 namespace Quorvel::Testing {
 namespace {
 
-class RecordingApplier final : public IGameApplier {
-public:
-    void ApplyPOV(float x, float y, float z, float pitch, float yaw, float roll,
-                  float fov) override {
-        poses.push_back({x, y, z, pitch, yaw, roll, fov});
-    }
-    CameraPose ReadCamera() override { return {}; }
-    std::vector<CameraPose> poses;
-};
-
-class PlaybackTest : public PluginTest {
+class PlaybackTest : public EngineTest {
 protected:
     void SetUp() override {
-        PluginTest::SetUp();
-        EnterFlycamReplay();
+        EngineTest::SetUp();
         host.Run("dolly_interpmode 0");
-        engine = std::make_shared<DollyCam>(host.GetSession().GameWrapperHandle(),
-                                            host.GetSession().CVarManagerHandle(), recorder);
-        host.Pause(); // frames move only when a test says so; the game clock runs on
     }
 
     void AddWaypoint(int frame, float time, Vector location, FloatRotator rotation = {}) {
@@ -57,9 +41,6 @@ protected:
         return recorder->poses.size() > before;
     }
     const CameraPose& Last() const { return recorder->poses.back(); }
-
-    std::shared_ptr<RecordingApplier> recorder = std::make_shared<RecordingApplier>();
-    std::shared_ptr<DollyCam> engine;
 };
 
 // 100 units a second along x: 0 at frame 0 (0 s), 1000 at frame 300 (10 s).
@@ -191,21 +172,11 @@ TEST_F(PathEndTest, HeldPastTheEndTheCameraRestsOnTheLastWaypoint) {
 // Reversal is pinned by the record it makes (PathTransformsTest) and the rebuild it makes
 // (TransformedPathTest).
 
-// FNV-1a over the bit patterns of every value of every pose, in order.
-std::uint64_t Digest(const std::vector<CameraPose>& poses) {
-    std::uint64_t hash = 14695981039346656037ull;
-    for (const CameraPose& pose : poses) {
-        for (const float value :
-             {pose.x, pose.y, pose.z, pose.pitch, pose.yaw, pose.roll, pose.FOV}) {
-            std::uint32_t bits = 0;
-            std::memcpy(&bits, &value, sizeof bits);
-            for (int byte = 0; byte < 4; ++byte) {
-                hash ^= (bits >> (8 * byte)) & 0xffu;
-                hash *= 1099511628211ull;
-            }
-        }
-    }
-    return hash;
+std::uint64_t DigestOf(const std::vector<CameraPose>& poses) {
+    Digest digest;
+    for (const CameraPose& pose : poses)
+        digest.Add(pose);
+    return digest.Value();
 }
 
 // While the replay runs frame by frame, with jumps but no pause, playback writes exactly the
@@ -272,7 +243,7 @@ TEST_F(PlaybackTest, UninterruptedPlaybackWritesThePosesItAlwaysHas) {
         }
         host.Pause();
         EXPECT_EQ(recorder->poses.size(), run.poses) << run.name;
-        EXPECT_EQ(Digest(recorder->poses), run.digest) << run.name;
+        EXPECT_EQ(DigestOf(recorder->poses), run.digest) << run.name;
     }
 }
 

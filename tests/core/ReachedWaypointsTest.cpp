@@ -27,25 +27,8 @@ SnapshotMap PathWithTimes(const std::vector<float>& times) {
     return path;
 }
 
-TEST(ReachedWaypoints, RisingTimesGiveTheWaypointAtOrBefore) {
-    ReachedWaypoints reached;
-    const SnapshotMap path = PathWithTimes({1.0f, 2.0f, 3.0f});
-    reached.Build(path);
-    EXPECT_EQ(reached.LastReachedKey(0.5f), 0); // before the path: the first
-    EXPECT_EQ(reached.LastReachedKey(2.0f), 10);
-    EXPECT_EQ(reached.LastReachedKey(2.5f), 10);
-    EXPECT_EQ(reached.LastReachedKey(9.0f), 20);
-    EXPECT_EQ(reached.LastReachedKey(std::nanf("")), 20);
-}
-
-TEST(ReachedWaypoints, AWaypointBackInTimeIsReachedBeforeThoseAheadOfIt) {
-    ReachedWaypoints reached;
-    const SnapshotMap path = PathWithTimes({1.0f, 5.0f, 2.0f, 6.0f});
-    reached.Build(path);
-    EXPECT_EQ(reached.LastReachedKey(3.0f), 20); // 5.0 at key 10 is not reached, 2.0 is
-    EXPECT_EQ(reached.LastReachedKey(1.5f), 0);
-}
-
+// Random times rise, fall back and are NaN now and then; queries fall before, inside and
+// after the path, and one is NaN.
 TEST(ReachedWaypoints, AgreesWithTheWalkOnRandomPaths) {
     std::mt19937 random(3);
     std::uniform_real_distribution<float> time(0.0f, 10.0f);
@@ -58,7 +41,9 @@ TEST(ReachedWaypoints, AgreesWithTheWalkOnRandomPaths) {
         reached.Build(path);
         ASSERT_TRUE(reached.Covers(path));
         for (int q = 0; q < 50; ++q) {
-            const float t = q == 0 ? -std::numeric_limits<float>::infinity() : time(random) - 1.0f;
+            const float t = q == 0   ? -std::numeric_limits<float>::infinity()
+                            : q == 1 ? std::nanf("")
+                                     : time(random) - 1.0f;
             ASSERT_EQ(reached.LastReachedKey(t), LastReachedByWalking(path, t))
                 << trial << " " << t;
         }

@@ -41,15 +41,5 @@ TEST_F(PluginWindowTest, ClickingASectionHeaderUnfoldsItAndClickingAgainFoldsIt)
     EXPECT_EQ(Top("Reference Shapes"), folded);
 }
 
-TEST_F(PluginWindowTest, DraggingTheTitleBarMovesTheWindowByThePointersWay) {
-    const WidgetRect before = *host.Widget("Quorvel");
-    const float section = Top("Snapshots");
-    ASSERT_TRUE(host.Drag("Quorvel", 50, 30));
-    const WidgetRect after = *host.Widget("Quorvel");
-    EXPECT_EQ(after.minX, before.minX + 50);
-    EXPECT_EQ(after.minY, before.minY + 30);
-    EXPECT_EQ(Top("Snapshots"), section + 30);
-}
-
 } // namespace
 } // namespace Quorvel::Testing

@@ -32,15 +32,6 @@ protected:
     TestHost host;
 };
 
-TEST_F(WidgetInputTest, ClicksPressButtonsAndTickCheckboxesInThreeFrames) {
-    const long ticks = Ticks();
-    EXPECT_TRUE(host.Click("Press##probe"));
-    EXPECT_TRUE(host.Click("Flag"));
-    EXPECT_TRUE(host.Click("Press##probe"));
-    EXPECT_EQ(Ticks(), ticks + 9);
-    EXPECT_EQ(Values(), "widgets presses=2 flag=1 count=3 speed=1.00 level=0.50 name=abc");
-}
-
 TEST_F(WidgetInputTest, TypingReplacesTheValueOfFieldsDragsAndSlidersInSevenFrames) {
     const long ticks = Ticks();
     EXPECT_TRUE(host.Type("Count", "42"));
@@ -53,11 +44,9 @@ TEST_F(WidgetInputTest, TypingReplacesTheValueOfFieldsDragsAndSlidersInSevenFram
     EXPECT_EQ(Values(), "widgets presses=0 flag=0 count=42 speed=2.50 level=0.25 name=");
 }
 
-TEST_F(WidgetInputTest, DraggingMovesADragByThePointersWayOnceItStarts) {
-    const long ticks = Ticks();
+// A first drag of 40 pixels, and its seven frames, are in host_widgets.script.
+TEST_F(WidgetInputTest, ADragBeginsPastImGuisThresholdAndLosesNoStep) {
     EXPECT_TRUE(host.Drag("Speed", 40, 0)); // steps of 10 pixels: none is lost
-    EXPECT_EQ(Ticks(), ticks + 7);
-    EXPECT_EQ(Values(), "widgets presses=0 flag=0 count=3 speed=1.40 level=0.50 name=abc");
     host.Tick(9); // a press on the same spot sooner would be a double click: a text field
     EXPECT_TRUE(host.Drag("Speed", -8, 0)); // the first 2 pixels are within ImGui's threshold
     EXPECT_EQ(Values(), "widgets presses=0 flag=0 count=3 speed=1.34 level=0.50 name=abc");
@@ -74,13 +63,13 @@ TEST_F(WidgetInputTest, ALabelNotOnScreenRunsNoFrameAndChangesNothing) {
     EXPECT_EQ(Values(), "widgets presses=0 flag=0 count=3 speed=1.00 level=0.50 name=abc");
 }
 
-TEST_F(WidgetInputTest, TheCloseButtonClosesTheWindowItBelongsTo) {
+// The close button's line is in host_widgets.script.
+TEST_F(WidgetInputTest, TheCloseButtonClosesOnlyTheWindowItBelongsTo) {
     const std::optional<Corvane::Host::WidgetRect> bar = host.Widget("Widgets");
     ASSERT_TRUE(bar);
     EXPECT_EQ(bar->minX, kWidgetsX);
     EXPECT_EQ(bar->minY, kWidgetsY);
     EXPECT_TRUE(host.Click("Widgets#CLOSE"));
-    EXPECT_EQ(host.LastLine(), "widgets closed");
     host.Tick();
     EXPECT_FALSE(host.Widget("Widgets"));
     EXPECT_TRUE(host.GetSession().WindowOpen()); // the probe's own window stays

@@ -87,38 +87,29 @@ TEST_F(WidgetProbeTest, EveryWrappedWidgetReportsItsOwnRectangleUnderItsFullLabe
     int count = 1;
     float drag = 0.0f, slide = 0.0f, colour[4] = {1, 0, 0, 1};
     std::map<std::string, WidgetRect> drawn;
-    const auto note = [&](const char* label) {
+    // Draws one widget and notes the rectangle ImGui gives it.
+    const auto item = [&](const char* label, const std::function<void()>& widget) {
+        widget();
         drawn[label] = LastItemRect();
     };
     const auto draw = [&] {
         Window("Panel", ImVec2(10, 10), ImVec2(400, 500), [&] {
-            ImGui::Button("Go##first");
-            note("Go##first");
-            ImGui::SmallButton("Small");
-            note("Small");
-            ImGui::InvisibleButton("##area", ImVec2(40, 10));
-            note("##area");
-            ImGui::Selectable("Pick", false);
-            note("Pick");
-            ImGui::Selectable("Toggle", &toggled);
-            note("Toggle");
-            ImGui::Checkbox("Flag", &flag);
-            note("Flag");
-            ImGui::InputText("Text", text, sizeof text);
-            note("Text");
-            ImGui::InputInt("Count", &count);
-            note("Count");
-            ImGui::DragFloat("Drag", &drag);
-            note("Drag");
-            ImGui::SliderFloat("Slide", &slide, 0.0f, 1.0f);
-            note("Slide");
-            ImGui::ColorEdit4("Colour", colour);
-            note("Colour");
-            if (ImGui::BeginCombo("Combo", "one"))
-                ImGui::EndCombo();
-            note("Combo");
-            ImGui::CollapsingHeader("Section", 0);
-            note("Section");
+            item("Go##first", [] { ImGui::Button("Go##first"); });
+            item("Small", [] { ImGui::SmallButton("Small"); });
+            item("##area", [] { ImGui::InvisibleButton("##area", ImVec2(40, 10)); });
+            item("Pick", [] { ImGui::Selectable("Pick", false); });
+            item("Toggle", [&] { ImGui::Selectable("Toggle", &toggled); });
+            item("Flag", [&] { ImGui::Checkbox("Flag", &flag); });
+            item("Text", [&] { ImGui::InputText("Text", text, sizeof text); });
+            item("Count", [&] { ImGui::InputInt("Count", &count); });
+            item("Drag", [&] { ImGui::DragFloat("Drag", &drag); });
+            item("Slide", [&] { ImGui::SliderFloat("Slide", &slide, 0.0f, 1.0f); });
+            item("Colour", [&] { ImGui::ColorEdit4("Colour", colour); });
+            item("Combo", [] {
+                if (ImGui::BeginCombo("Combo", "one"))
+                    ImGui::EndCombo();
+            });
+            item("Section", [] { ImGui::CollapsingHeader("Section", 0); });
         });
     };
     Frame(draw);

@@ -4,17 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <functional>
 #include <limits>
 #include <vector>
 
 #include "PathBuilder.h"
-#include "interp/CatmullRomInterpStrategy.h"
-#include "interp/CosineInterpStrategy.h"
-#include "interp/CubicHermiteInterpStrategy.h"
-#include "interp/KochanekBartelsInterpStrategy.h"
-#include "interp/NBezierInterpStrategy.h"
-#include "interp/SplineInterpStrategy.h"
 #include "math/Angles.h"
 
 namespace {
@@ -107,8 +100,6 @@ TEST(EqualTimestamps, LinearCosineAndCatmullRomHoldTheEarlierWaypoint) {
                 << strategy->GetName() << " at " << time;
 }
 
-using Make = std::function<std::shared_ptr<InterpStrategy>(std::shared_ptr<SnapshotMap>)>;
-
 // Waypoints far apart in value and close, equal or going backwards in time; queries far outside.
 TEST(EveryStrategy, FiniteWaypointsNeverGiveNonFiniteValues) {
     auto extreme = MakePath({Waypoint(0, 0.0f, {-3e37f, 1e30f, 0}, {1e9f, -1e9f, 0}, 170),
@@ -119,18 +110,7 @@ TEST(EveryStrategy, FiniteWaypointsNeverGiveNonFiniteValues) {
     auto backwards = Line({0, 10, 20, 40, 50});
     for (auto [frame, time] : {std::pair{0, 4.0f}, {10, 3.0f}, {20, 3.0f}, {30, 1.0f}, {40, 0.0f}})
         backwards->at(frame).timestamp = time;
-    const Make modes[] = {
-        [](auto p) { return Linear(p); },
-        [](auto p) { return Linear(p, 3); },
-        [](auto p) { return std::make_shared<CosineInterpStrategy>(p); },
-        [](auto p) { return std::make_shared<NBezierInterpStrategy>(p, 0); },
-        [](auto p) { return std::make_shared<CatmullRomInterpStrategy>(p, 0); },
-        [](auto p) { return std::make_shared<CatmullRomInterpStrategy>(p, 2); },
-        [](auto p) { return std::make_shared<SplineInterpStrategy>(p, 0); },
-        [](auto p) { return std::make_shared<KochanekBartelsInterpStrategy>(p, 0); },
-        [](auto p) { return std::make_shared<CubicHermiteInterpStrategy>(p); },
-    };
-    for (const Make& make : modes)
+    for (const MakeStrategy& make : EveryStrategy())
         for (const auto& path : {extreme, backwards}) {
             auto strategy = make(path);
             for (int frame : {-1, 0, 1, 2, 3, 15, 25, 35, 40, 50000, 100000})

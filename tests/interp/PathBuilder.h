@@ -1,16 +1,23 @@
 #pragma once
-// Small paths for the strategy tests, the linear strategy, and poses as arrays of their values.
+// Small paths for the strategy tests, the strategies, and poses as arrays of their values.
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <vector>
 
+#include "interp/CatmullRomInterpStrategy.h"
+#include "interp/CosineInterpStrategy.h"
+#include "interp/CubicHermiteInterpStrategy.h"
+#include "interp/KochanekBartelsInterpStrategy.h"
+#include "interp/LinearInterpStrategy.h"
+#include "interp/NBezierInterpStrategy.h"
+#include "interp/SplineInterpStrategy.h"
 #include "path/CameraPose.h"
 #include "path/CameraSnapshot.h"
-#include "interp/LinearInterpStrategy.h"
 
 // A waypoint with a FOV of 90 degrees and no shape parameters unless given.
 inline CameraSnapshot Waypoint(int frame, float time, Vector location, FloatRotator rotation = {},
@@ -45,6 +52,25 @@ inline std::shared_ptr<SnapshotMap> Line(const std::vector<float>& xs,
 inline std::shared_ptr<LinearInterpStrategy> Linear(std::shared_ptr<SnapshotMap> path,
                                                     int degree = 0) {
     return std::make_shared<LinearInterpStrategy>(path, degree);
+}
+
+using MakeStrategy = std::function<std::shared_ptr<InterpStrategy>(std::shared_ptr<SnapshotMap>)>;
+
+// Every strategy, some of them subdivided (N-Bezier above degree 20 on most paths): what all of
+// them must do is checked on each.
+inline std::vector<MakeStrategy> EveryStrategy() {
+    return {
+        [](auto p) { return Linear(p); },
+        [](auto p) { return Linear(p, 2); },
+        [](auto p) { return std::make_shared<CosineInterpStrategy>(p); },
+        [](auto p) { return std::make_shared<NBezierInterpStrategy>(p, 0); },
+        [](auto p) { return std::make_shared<NBezierInterpStrategy>(p, 2); },
+        [](auto p) { return std::make_shared<CatmullRomInterpStrategy>(p, 0); },
+        [](auto p) { return std::make_shared<CatmullRomInterpStrategy>(p, 1); },
+        [](auto p) { return std::make_shared<SplineInterpStrategy>(p, 0); },
+        [](auto p) { return std::make_shared<KochanekBartelsInterpStrategy>(p, 0); },
+        [](auto p) { return std::make_shared<CubicHermiteInterpStrategy>(p); },
+    };
 }
 
 using PoseValues = std::array<float, 7>;

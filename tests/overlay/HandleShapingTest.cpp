@@ -31,22 +31,8 @@ TEST(OppositeHandle, PointsAwayFromTheDraggedHandle) {
     }
 }
 
-TEST(AutoHandleOffsets, ThirdsTowardsTheNeighboursAndTheEndsContinueTheirSegment) {
-    const std::vector<CameraSnapshot> path = {At(0, {0, 0, 0}), At(1, {300, 0, 0}),
-                                              At(2, {300, 600, 0})};
-    Vector out, in;
-    ASSERT_TRUE(AutoHandleOffsets(path, 0, out, in));
-    EXPECT_EQ(out, Vector(100, 0, 0));
-    EXPECT_EQ(in, Vector(-100, 0, 0));
-    ASSERT_TRUE(AutoHandleOffsets(path, 1, out, in));
-    EXPECT_EQ(out, Vector(0, 200, 0));
-    EXPECT_EQ(in, Vector(-100, 0, 0));
-    ASSERT_TRUE(AutoHandleOffsets(path, 2, out, in));
-    EXPECT_EQ(out, Vector(0, 200, 0));
-    EXPECT_EQ(in, Vector(0, -200, 0));
-    EXPECT_FALSE(AutoHandleOffsets(path, 3, out, in));
-    EXPECT_FALSE(AutoHandleOffsets({At(0, {})}, 0, out, in));
-}
+// The automatic handles are worked through in tests/ui/WholePathActionsTest.cpp, which sets them
+// on every waypoint.
 
 TEST(SeedCustomHandles, FollowTheNeighboursTimesAndKeepWhatHasNoNeighbour) {
     // 1 s before, 3 s after, then 2 s to the one after that.

@@ -1,5 +1,5 @@
-// Reference shapes through the canvas: which edges are drawn, in which colour, and the labels
-// new shapes get.
+// Reference shapes through the canvas: which edges are drawn, and in which colour. (The labels
+// new shapes get are read in tests/ui/ShapesPanelTest.cpp.)
 
 #include <string>
 #include <vector>
@@ -70,14 +70,6 @@ TEST_F(OverlayTest, ACircleReadsOnlyItsRadius) {
     // to point 0, (1100, 0, 0): 500 + 19.51 / 1098.1 * 500 = 508.9.
     EXPECT_EQ(ends[0][0], Vector2(509, 250));
     EXPECT_EQ(ends[0][1], Vector2(500, 250));
-}
-
-TEST(ReferenceShapeLabels, NumberTheNewShapeByTheListSizeWhateverTheTypes) {
-    std::vector<ReferenceShape> shapes;
-    AddReferenceShape(shapes, ReferenceShape::Circle);
-    EXPECT_STREQ(AddReferenceShape(shapes, ReferenceShape::Cube).label, "Cube 2");
-    EXPECT_STREQ(AddReferenceShape(shapes, ReferenceShape::Circle).label, "Circle 3");
-    EXPECT_STREQ(shapes[0].label, "Circle 1");
 }
 
 } // namespace

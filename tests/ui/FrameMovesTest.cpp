@@ -36,24 +36,32 @@ protected:
     float TimeAt(int frame) { return Cam().snapshots->at(frame).timestamp; }
 };
 
-TEST_F(FrameMovesTest, OneWaypointMovesByItsDeltaAtThirtyFramesASecond) {
-    PutPath({100});
-    EXPECT_EQ(MoveWaypointFrame(Cam(), 100, 15), 115);
-    EXPECT_EQ(Frames(), std::vector<int>({115}));
-    EXPECT_FLOAT_EQ(TimeAt(115), 100.0f / 30 + 0.5f);
-    EXPECT_EQ(MoveWaypointFrame(Cam(), 115, -5), 110);
-    EXPECT_FLOAT_EQ(TimeAt(110), 100.0f / 30 + 1.0f / 3);
-    // The location travels with the frame.
-    EXPECT_EQ(Cam().snapshots->at(110).location, Vector(100, 0, 0));
-    EXPECT_TRUE(host.Lines().empty()); // a move is not reported as a deletion
-}
-
-TEST_F(FrameMovesTest, AMovedWaypointKeepsThePathsOwnPace) {
-    // 60 frames a second: 15 frames are a quarter of a second, not half.
-    PutPath({0, 60, 120}, 60.0f);
-    EXPECT_EQ(MoveWaypointFrame(Cam(), 60, 15), 75);
-    EXPECT_EQ(Frames(), std::vector<int>({0, 75, 120}));
-    EXPECT_FLOAT_EQ(TimeAt(75), 1.25f);
+TEST_F(FrameMovesTest, AMovedWaypointTakesItsLocationAlongAtThePathsOwnPace) {
+    const struct {
+        const char* name;
+        std::vector<int> path;
+        float fps; // the path's
+        int frame, delta;
+        float time; // the moved waypoint's
+    } cases[] = {
+        {"forward", {100}, 30, 100, 15, 100.0f / 30 + 0.5f},
+        {"back", {100}, 30, 100, -5, 100.0f / 30 - 1.0f / 6},
+        // 60 frames a second: 15 frames are a quarter of a second, not half.
+        {"at sixty frames a second", {0, 60, 120}, 60, 60, 15, 1.25f},
+        {"out to exactly the span limit", {1, 999996}, 30, 999996, 5, 1000001.0f / 30},
+        {"the first one inward", {1, 500000, 1000001}, 30, 1, 10, 11.0f / 30},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PutPath(c.path, c.fps);
+        const int moved = c.frame + c.delta;
+        EXPECT_EQ(MoveWaypointFrame(Cam(), c.frame, c.delta), moved);
+        EXPECT_EQ(Cam().snapshots->count(c.frame), 0u);
+        ASSERT_EQ(Cam().snapshots->size(), c.path.size());
+        EXPECT_FLOAT_EQ(TimeAt(moved), c.time);
+        EXPECT_EQ(Cam().snapshots->at(moved).location, Vector(float(c.frame), 0, 0));
+        EXPECT_TRUE(host.Lines().empty()); // a move is not reported as a deletion
+    }
     // A path slower than a frame a second counts as 30 frames a second.
     PutPath({10, 20});
     (*Cam().snapshots)[20].timestamp = 100.0f;
@@ -85,68 +93,57 @@ TEST_F(FrameMovesTest, RefusedMovesLeaveThePathAsItWas) {
     }
 }
 
-TEST_F(FrameMovesTest, MovesInsideTheSpanLimitAreAllowed) {
-    // Out to exactly the limit; the first waypoint inward.
-    PutPath({1, 999996});
-    EXPECT_EQ(MoveWaypointFrame(Cam(), 999996, 5), 1000001);
-    PutPath({1, 500000, 1000001});
-    EXPECT_EQ(MoveWaypointFrame(Cam(), 1, 10), 11);
-}
-
-TEST_F(FrameMovesTest, ShiftingAllBelowFrameOneStopsTheFirstAtFrameOne) {
+TEST_F(FrameMovesTest, ShiftingAllMovesEveryWaypointAndTheSelectionWithinTheFrameRange) {
+    const long long kLongest = 4LL * INT_MAX; // wider than any int
+    const struct {
+        const char* name;
+        std::vector<int> path;
+        int selected;
+        long long delta;
+        std::vector<int> frames; // after
+        int selectedAfter;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"below frame 1 stops the first at 1", {10, 40, 70}, 40, -15, {1, 31, 61}, 31, {}},
+        {"already at frame 1", {1, 31, 61}, 31, -5, {1, 31, 61}, 31, {}},
+        {"forward", {1, 2, 3, 50}, 3, 100, {101, 102, 103, 150}, 103, {}},
+        {"a selection whose waypoint is gone stays", {1, 2}, 7, 10, {11, 12}, 7, {}},
+        {"past the largest frame number",
+         {INT_MAX - 100, INT_MAX - 50},
+         INT_MAX - 50,
+         51,
+         {INT_MAX - 100, INT_MAX - 50},
+         INT_MAX - 50,
+         {kFrameRangeMessage}},
+        {"exactly up to the largest frame number",
+         {INT_MAX - 100, INT_MAX - 50},
+         INT_MAX - 50,
+         50,
+         {INT_MAX - 50, INT_MAX},
+         INT_MAX,
+         {}},
+        {"wider than any int", {INT_MAX - 50, INT_MAX}, INT_MAX, -kLongest, {1, 51}, 51, {}},
+        {"an empty path", {}, -1, 10, {}, -1, {}},
+        {"by nothing", {5}, -1, 0, {5}, -1, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PutPath(c.path);
+        const SnapshotMap before = *Cam().snapshots;
+        int selected = c.selected;
+        ShiftAllFrames(Cam(), c.delta, selected);
+        EXPECT_EQ(Frames(), c.frames);
+        if (c.frames == c.path) {
+            EXPECT_EQ(*Cam().snapshots, before); // times too
+        }
+        EXPECT_EQ(selected, c.selectedAfter);
+        EXPECT_EQ(host.Lines(), c.lines);
+    }
+    // The times move by the path's 30 frames a second.
     PutPath({10, 40, 70});
     int selected = 40;
     ShiftAllFrames(Cam(), -15, selected);
-    EXPECT_EQ(Frames(), std::vector<int>({1, 31, 61}));
-    EXPECT_EQ(selected, 31);
-    // Nine frames at the path's 30 frames a second.
     EXPECT_FLOAT_EQ(TimeAt(31), 40.0f / 30 - 0.3f);
-    // Already at frame 1: nothing further moves.
-    const SnapshotMap before = *Cam().snapshots;
-    ShiftAllFrames(Cam(), -5, selected);
-    EXPECT_EQ(*Cam().snapshots, before);
-}
-
-TEST_F(FrameMovesTest, ShiftingAllKeepsEveryWaypointAndTheSelectionWithIt) {
-    PutPath({1, 2, 3, 50});
-    int selected = 3;
-    ShiftAllFrames(Cam(), 100, selected);
-    EXPECT_EQ(Frames(), std::vector<int>({101, 102, 103, 150}));
-    EXPECT_EQ(selected, 103);
-    EXPECT_FLOAT_EQ(TimeAt(150), 50.0f / 30 + 100.0f / 30);
-    // A selection whose waypoint is gone stays where it was.
-    selected = 7;
-    ShiftAllFrames(Cam(), 10, selected);
-    EXPECT_EQ(selected, 7);
-    EXPECT_EQ(Frames(), std::vector<int>({111, 112, 113, 160}));
-}
-
-TEST_F(FrameMovesTest, ShiftsPastTheLargestFrameNumberAreRefusedWithOneLine) {
-    PutPath({INT_MAX - 100, INT_MAX - 50});
-    int selected = INT_MAX - 50;
-    const SnapshotMap before = *Cam().snapshots;
-    ShiftAllFrames(Cam(), 51, selected);
-    EXPECT_EQ(*Cam().snapshots, before);
-    EXPECT_EQ(selected, INT_MAX - 50);
-    EXPECT_EQ(host.Lines(), std::vector<std::string>({kFrameRangeMessage}));
-    // Exactly up to the largest frame number is fine.
-    ShiftAllFrames(Cam(), 50, selected);
-    EXPECT_EQ(Frames(), std::vector<int>({INT_MAX - 50, INT_MAX}));
-    EXPECT_EQ(selected, INT_MAX);
-    // A shift wider than any int still lands the first waypoint on frame 1.
-    ShiftAllFrames(Cam(), -4LL * INT_MAX, selected);
-    EXPECT_EQ(Frames(), std::vector<int>({1, 51}));
-}
-
-TEST_F(FrameMovesTest, NothingToShift) {
-    int selected = -1;
-    PutPath({});
-    ShiftAllFrames(Cam(), 10, selected);
-    EXPECT_TRUE(Cam().snapshots->empty());
-    PutPath({5});
-    ShiftAllFrames(Cam(), 0, selected);
-    EXPECT_EQ(Frames(), std::vector<int>({5}));
-    EXPECT_TRUE(host.Lines().empty());
 }
 
 } // namespace

@@ -76,17 +76,6 @@ TEST_F(SettingsWindowTest, TheCloseButtonClosesTheHostMenuWithOneToggle) {
     EXPECT_TRUE(host.Widget("Snapshots").has_value());
 }
 
-TEST_F(SettingsWindowTest, OnlyTheSnapshotsSectionStartsOpen) {
-    host.Tick();
-    EXPECT_TRUE(host.Widget("Clear All").has_value());
-    EXPECT_FALSE(host.Widget("+ Add Cube").has_value());
-    EXPECT_FALSE(host.Widget("Reset Transforms").has_value() || host.Widget("##graphbg"));
-
-    ShowOnly("Reference Shapes");
-    EXPECT_FALSE(host.Widget("Clear All").has_value());
-    EXPECT_TRUE(host.Widget("+ Add Cube").has_value());
-}
-
 TEST_F(SettingsWindowTest, TheWindowAsksTheGameToLetGoOfTheMouseOnlyOverIt) {
     host.MouseMove(1200, 700); // far from the window
     host.Tick(2);

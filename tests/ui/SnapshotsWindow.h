@@ -25,8 +25,9 @@ protected:
         const auto title = host.Widget("Quorvel");
         ASSERT_TRUE(title);
         ASSERT_TRUE(host.Drag("Quorvel", -title->minX, -title->minY));
-        const auto moved = host.Widget("Quorvel");
+        const auto moved = host.Widget("Quorvel"); // moved by the pointer's way
         ASSERT_TRUE(moved);
+        ASSERT_EQ(moved->minX, 0.0f);
         ASSERT_EQ(moved->minY, 0.0f);
         // 600 pixels high at first use; the grip lies just inside the corner.
         PressAt(moved->maxX - 3, 600 - 3);
