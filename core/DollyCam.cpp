@@ -52,21 +52,20 @@ CameraSnapshot DollyCam::TakeSnapshot(bool save, SnapshotStoreResult& result) {
     snapshot.frame = replay.GetCurrentReplayFrame();
     result = SnapshotStoreResult::Captured;
 
-    if (save) {
-        if (!InWorld(snapshot.location)) {
-            result = SnapshotStoreResult::OutsideWorld;
-            return snapshot;
-        }
-        if (!PathSpanAllowsFrame(*snapshots, snapshot.frame)) {
-            result = SnapshotStoreResult::SpanTooLong;
-            return snapshot;
-        }
-        (*snapshots)[snapshot.frame] = snapshot;
-        result = SnapshotStoreResult::Stored;
-        UpdateLocationStrategy();
-        UpdateRotationStrategy();
-    }
+    if (save)
+        result = StoreSnapshot(snapshot);
     return snapshot;
+}
+
+SnapshotStoreResult DollyCam::StoreSnapshot(const CameraSnapshot& snapshot) {
+    if (!InWorld(snapshot.location))
+        return SnapshotStoreResult::OutsideWorld;
+    if (!PathSpanAllowsFrame(*snapshots, snapshot.frame))
+        return SnapshotStoreResult::SpanTooLong;
+    (*snapshots)[snapshot.frame] = snapshot;
+    UpdateLocationStrategy();
+    UpdateRotationStrategy();
+    return SnapshotStoreResult::Stored;
 }
 
 CameraSnapshot DollyCam::GetSnapshot(int frame) {

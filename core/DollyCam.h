@@ -51,6 +51,9 @@ public:
     // true. Outside a replay it returns the default snapshot and stores nothing.
     CameraSnapshot TakeSnapshot(bool save);
     CameraSnapshot TakeSnapshot(bool save, SnapshotStoreResult& result);
+    // Puts the snapshot in the path at its frame (replacing one there) and rebuilds: Stored,
+    // or OutsideWorld / SpanTooLong with the path unchanged.
+    SnapshotStoreResult StoreSnapshot(const CameraSnapshot& snapshot);
     // A copy of the waypoint keyed by frame, or the default snapshot.
     CameraSnapshot GetSnapshot(int frame);
     // Removes the index-th waypoint in frame order, counting from 1.

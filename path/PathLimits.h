@@ -16,6 +16,9 @@ inline constexpr const char* kPathSpanMessage = "Path would span more than 10000
 // (a path moved to 3e38 would give no camera at all).
 inline constexpr float kWorldLimit = 30000.0f;
 
+// How the lines below name the world, for lines made at run time.
+inline constexpr const char* kOutsideWorldText = "outside the world (30000 units from the origin)";
+
 // The one console line for a path edit that would leave the world.
 inline constexpr const char* kOutsideWorldMessage =
     "Path not changed: a waypoint would leave the world (30000 units from the origin)";

@@ -71,7 +71,7 @@ PathReadResult ReadPathFile(const fs::path& file, SnapshotMap& out) {
     int outside = 0;
     if (!PathInWorld(loaded, &outside))
         notice += (notice.empty() ? "" : "; ") + std::string("snapshot ") +
-                  std::to_string(outside) + " is outside the world (30000 units from the origin)";
+                  std::to_string(outside) + " is " + kOutsideWorldText;
     out = std::move(loaded);
     result.status = PathReadStatus::Loaded;
     if (!notice.empty())

@@ -47,8 +47,7 @@ bool ArgumentReader::ReadCoordinate(size_t index, float& value) const {
     if (!ReadFloat(index, coordinate))
         return false;
     if (std::fabs(coordinate) > kWorldLimit) {
-        console.log(arguments.front() +
-                    ": outside the world (30000 units from the origin): " + arguments[index]);
+        console.log(arguments.front() + ": " + kOutsideWorldText + ": " + arguments[index]);
         return false;
     }
     value = coordinate;

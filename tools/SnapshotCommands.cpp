@@ -44,15 +44,24 @@ void JumpToFrame(const CommandContext& context, const ArgumentReader& reader) {
 
 // --- Snapshots -------------------------------------------------------------------------------
 
-void TakeAndReport(const CommandContext& context) {
-    SnapshotStoreResult result;
-    const CameraSnapshot snapshot = context.dollyCam->TakeSnapshot(true, result);
-    CVarManagerWrapper& console = *context.cvarManager;
+// Says why a snapshot was not stored, when the path refused it; true if it did.
+bool ReportRefusal(CVarManagerWrapper& console, SnapshotStoreResult result) {
     if (result == SnapshotStoreResult::SpanTooLong)
         console.log(kPathSpanMessage);
     else if (result == SnapshotStoreResult::OutsideWorld)
         console.log(kCameraOutsideWorldMessage);
-    else if (result != SnapshotStoreResult::Stored || snapshot.frame < 0)
+    else
+        return false;
+    return true;
+}
+
+void TakeAndReport(const CommandContext& context) {
+    SnapshotStoreResult result;
+    const CameraSnapshot snapshot = context.dollyCam->TakeSnapshot(true, result);
+    CVarManagerWrapper& console = *context.cvarManager;
+    if (ReportRefusal(console, result))
+        return;
+    if (result != SnapshotStoreResult::Stored || snapshot.frame < 0)
         console.log("Failed to create snapshot");
     else
         console.log("Saved snapshot #" + std::to_string(snapshot.frame));
@@ -92,18 +101,8 @@ void OverrideSnapshot(const CommandContext& context, const ArgumentReader& reade
         context.cvarManager->log("Failed to create snapshot");
         return;
     }
-    if (!InWorld(snapshot.location)) {
-        context.cvarManager->log(kCameraOutsideWorldMessage);
-        return;
-    }
-    if (!PathSpanAllowsFrame(*dollyCam.snapshots, frame)) {
-        context.cvarManager->log(kPathSpanMessage);
-        return;
-    }
     snapshot.frame = frame;
-    (*dollyCam.snapshots)[frame] = snapshot;
-    dollyCam.UpdateLocationStrategy();
-    dollyCam.UpdateRotationStrategy();
+    ReportRefusal(*context.cvarManager, dollyCam.StoreSnapshot(snapshot));
 }
 
 void DeleteSnapshotAt(const CommandContext& context, const ArgumentReader& reader) {
@@ -131,10 +130,7 @@ void RunCameraCommand(const CommandContext& context, const Arguments& arguments)
     if (command == "dolly_cam_clone" && !camera.IsNull()) {
         SnapshotStoreResult result;
         context.dollyCam->TakeSnapshot(true, result);
-        if (result == SnapshotStoreResult::SpanTooLong)
-            context.cvarManager->log(kPathSpanMessage);
-        else if (result == SnapshotStoreResult::OutsideWorld)
-            context.cvarManager->log(kCameraOutsideWorldMessage);
+        ReportRefusal(*context.cvarManager, result);
         return;
     }
     if (!RequireFlycam(context))
